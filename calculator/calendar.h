@@ -1,0 +1,63 @@
+// Moments of the lunar calculator: calendar date, local clock time, time zone
+// and place, and the arithmetic on them.
+//
+// All calendar arithmetic is integer arithmetic on 32-bit values with
+// truncating division. Only the day number and the time addition use floating
+// point (64-bit doubles, intermediates in x87 extended precision, i.e. long double).
+#pragma once
+
+#include <cstdint>
+
+namespace moon {
+
+// A date and a local time of day.
+struct DateTimeRecord {
+  int8_t dateGiven = 0;  // 0 = no date, 1 = date set
+  int8_t timeKind = 0;   // 0 = no time of day, 1 = partial (minute/second missing), 2 = full
+  int32_t julianDay = 0;     // Julian day number of the local civil date
+  int32_t secondsOfDay = 0;  // local clock time, seconds since local midnight, 0..86399
+  // Copy of secondsOfDay taken when the time is set or fixed (see FixTime);
+  // AddSeconds does not refresh it.
+  int32_t referenceSecondsOfDay = 0;
+  int16_t timeZone = 0;  // hours east of Greenwich: local time minus Universal Time
+};
+
+// A place on the Earth.
+struct CoordinateRecord {
+  int8_t latitudeKind = 0;   // 0 = not given, 1 = partial, 2 = full
+  int8_t longitudeKind = 0;  // 0 = not given, 1 = partial, 2 = full
+  int32_t latitude = 0;      // arc-seconds, positive north, -324000..324000
+  int32_t longitude = 0;     // arc-seconds, positive east, -648000..648000
+};
+
+// The calculator's unit of time and place.
+struct MomentRecord {
+  DateTimeRecord dateTime;
+  CoordinateRecord place;
+  int8_t kind = 0;  // InitMoment sets 3; nothing depends on it
+};
+
+// SetTime's markers for parts of a time that were not given.
+inline constexpr int32_t kMissingTimePart = 255;  // minute or second
+inline constexpr int32_t kNoTimeOfDay = 25;       // hour
+
+void ClearDateTime(DateTimeRecord& record);
+void InitMoment(MomentRecord& moment);
+
+bool IsLeapYear(int32_t year);
+
+// Stores the Julian day number of day.month.year (Julian calendar before
+// 15 October 1582, Gregorian from then on). Negative years count
+// historically (-1 is the year before 1).
+// Returns 0 when accepted, 1 for a bad day, 2 for a bad month; on an error
+// the record is unchanged.
+int SetDate(int32_t day, int32_t month, int32_t year, DateTimeRecord& record);
+
+// Sets the local time of day (and its reference copy and time kind).
+// minute/second == kMissingTimePart count as 0 and make the kind partial;
+// hour == kNoTimeOfDay clears the time of day.
+// Returns 0 when accepted, 1 bad hour, 2 bad minute, 3 bad second; on an
+// error nothing is stored.
+int SetTime(int32_t hour, int32_t minute, int32_t second, DateTimeRecord& record);
+
+}  // namespace moon
