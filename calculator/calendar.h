@@ -60,4 +60,51 @@ int SetDate(int32_t day, int32_t month, int32_t year, DateTimeRecord& record);
 // error nothing is stored.
 int SetTime(int32_t hour, int32_t minute, int32_t second, DateTimeRecord& record);
 
+struct CalendarDate {
+  int32_t day = 0;
+  int32_t month = 0;
+  int32_t year = 0;     // astronomical year
+  int32_t weekDay = 0;  // 1 = Sunday .. 7 = Saturday
+};
+
+// Inverse of SetDate. Returns 0, or non-zero when the record has no date.
+int GetDate(const DateTimeRecord& record, CalendarDate& date);
+
+struct ClockTime {
+  int32_t hour = 0;
+  int32_t minute = 0;
+  int32_t second = 0;
+};
+
+// Splits the seconds of day. Returns 1 when the hour is 24 or more, else 0.
+int GetTime(const DateTimeRecord& record, ClockTime& time);
+
+// referenceSecondsOfDay := secondsOfDay.
+void FixTime(MomentRecord& moment);
+
+// Universal Time in days since 1899-12-31 00:00 UT (1900-01-01 00:00 UT is 1.0).
+// 0.0 without a date. A Julian day number outside -1000000..3182030 ends the
+// process with the "Bad JDay" report (exit code 255).
+double DayNumber(const DateTimeRecord& record);
+
+void AddDays(DateTimeRecord& record, int32_t days);
+// Carries into the date; does nothing without a time of day; leaves
+// referenceSecondsOfDay alone.
+void AddSeconds(DateTimeRecord& record, int32_t seconds);
+// Moves by whole days, then by the fraction as whole seconds truncated toward zero.
+void AddTime(DateTimeRecord& record, double days);
+// value mod 86400 in 0..86399.
+int32_t NormaliseSeconds(int32_t value);
+
+// a plus half the interval to b, in whole seconds.
+MomentRecord Midpoint(const MomentRecord& a, const MomentRecord& b);
+// birth moved by (day number of r - day number of birth) x 365.2425 days.
+MomentRecord Progressed(const MomentRecord& birth, const MomentRecord& r);
+// 0 nothing, 1 date, 2 date and time, 3 also longitude, 4 also latitude.
+int Completeness(const MomentRecord& moment);
+
+// Writes "Bad JDay" between two line ends to the terminal (standard error
+// when there is none) and exits with code 255.
+[[noreturn]] void ReportBadJulianDay();
+
 }  // namespace moon
