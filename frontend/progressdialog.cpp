@@ -1,0 +1,5 @@
+#include "frontend/progressdialog.h"
+
+TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("OKBottomDlg"));
+}
