@@ -6,11 +6,10 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "content/tables.h"
 
 namespace content {
-
-using Lines = std::vector<std::string>;
 
 // The twelve reference tables, each cut into lines (see CutLines in tables.h).
 struct ReferenceTables {
@@ -36,22 +35,30 @@ struct BirthDate {
 
 // What each result control ends up holding.
 struct Composition {
-  Lines memo3;   // circle of the world
-  Lines memo7;   // meaning of the lunar day (verse)
-  Lines memo2;   // health and length of life
-  Lines memo6;   // good and evil days
-  Lines memo4;   // public part of the tree sign
-  Lines memo5;   // secret part of the tree sign
-  Lines memo12;  // knife qualities
-  Lines memo14;  // week-day horoscope
+  Lines memo3;           // circle of the world
+  Lines memo7;           // meaning of the lunar day (verse)
+  Lines memo2;           // health and length of life
+  Lines memo6;           // good and evil days
+  Lines memo4;           // public part of the tree sign
+  Lines memo5;           // secret part of the tree sign
+  Lines memo12;          // knife qualities
+  Lines memo14;          // week-day horoscope
   std::string label1;    // lunar-day caption
   int pictureIndex = 0;  // month picture, 0 = January .. 11 = December
 };
 
-// lunarDay: "1".."30", or empty when no lunar day of birth is known.
+// birthDate must be a valid calendar date.
+// lunarDay: "1".."30", or empty when no lunar day of birth is known; any other
+// text matches no row and no section.
 // localeShortDate: the birth date in the user's short date form (Windows-1251
 // bytes), the start of line 1 of memo14.
 Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
                     std::string_view lunarDay, std::string_view localeShortDate);
+
+// "dd.mm", whatever the user's locale.
+std::string DateKey(const BirthDate& birthDate);
+
+// Day of the week in the proleptic Gregorian calendar: 1 = Sunday .. 7 = Saturday.
+int WeekDayNumber(const BirthDate& birthDate);
 
 }  // namespace content

@@ -1,0 +1,19 @@
+// Reading the reference tables from the files of the data directory.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "content/compose.h"
+
+namespace content {
+
+// The whole file as bytes; throws std::runtime_error naming the file when it
+// cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
+
+// Reads sun_days.txt, moon_days.txt, ... restxt.txt from `directory` and cuts
+// each into lines. Throws std::runtime_error when a file cannot be read.
+ReferenceTables ReadTablesFromDirectory(const std::filesystem::path& directory);
+
+}  // namespace content
