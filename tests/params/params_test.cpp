@@ -1,0 +1,264 @@
+#include "calculator/params.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+
+namespace moon {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ParamsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    directory_ = fs::path(testing::TempDir()) /
+                 ("params_test_" + std::to_string(::getpid()) + "_" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(directory_);
+  }
+  void TearDown() override { fs::remove_all(directory_); }
+
+  std::string WriteBytes(const std::string& bytes, const std::string& name = "MD.IN") {
+    const fs::path path = directory_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+
+  // Lines joined by CR LF, as the front end writes them.
+  std::string WriteLines(std::initializer_list<std::string> lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += line + "\r\n";
+    return WriteBytes(bytes);
+  }
+
+  // The front end's usual file with one line replaced (line numbers from 1).
+  LoadOutcome LoadWith(int lineNumber, const std::string& text) {
+    std::string lines[10] = {"Autocreated", "7.3.1985", "5:7", "3", "",
+                             "55.45",       "37.35",    "2",   "a", "/tmp/out.txt"};
+    lines[lineNumber - 1] = text;
+    std::string bytes;
+    for (const auto& line : lines) bytes += line + "\r\n";
+    return LoadParameters(WriteBytes(bytes));
+  }
+
+  std::string ErrorFor(int lineNumber, const std::string& text) {
+    const LoadOutcome outcome = LoadWith(lineNumber, text);
+    EXPECT_FALSE(outcome.ok) << "line " << lineNumber << ": " << text;
+    const std::string prefix = "Error in file " + (directory_ / "MD.IN").string() + ": ";
+    if (outcome.message.rfind(prefix, 0) != 0) return outcome.message;
+    return outcome.message.substr(prefix.size());
+  }
+
+  fs::path directory_;
+};
+
+TEST_F(ParamsTest, FrontEndFileLoads) {
+  const std::string path = WriteLines(
+      {"Autocreated", "7.3.1985", "5:7", "3", "", "55.45", "37.35", "2", "a", "/tmp/x.out"});
+  const LoadOutcome outcome = LoadParameters(path);
+  ASSERT_TRUE(outcome.ok) << outcome.message;
+  EXPECT_EQ(outcome.message, "Load parameters from file " + path + " - OK");
+  const RunParameters& p = outcome.parameters;
+  const DateTimeRecord& dt = p.birth.moment.dateTime;
+  CalendarDate date;
+  ASSERT_EQ(GetDate(dt, date), 0);
+  EXPECT_EQ(date.day, 7);
+  EXPECT_EQ(date.month, 3);
+  EXPECT_EQ(date.year, 1985);
+  EXPECT_EQ(dt.secondsOfDay, 5 * 3600 + 7 * 60);
+  EXPECT_EQ(dt.referenceSecondsOfDay, 5 * 3600 + 7 * 60);
+  EXPECT_EQ(dt.timeKind, 1);
+  EXPECT_EQ(dt.timeZone, 3);
+  EXPECT_EQ(p.birth.moment.place.latitude, (55 * 60 + 45) * 60);
+  EXPECT_EQ(p.birth.moment.place.longitude, (37 * 60 + 35) * 60);
+  EXPECT_EQ(p.birth.moment.place.latitudeKind, 1);
+  EXPECT_EQ(p.birth.moment.place.longitudeKind, 1);
+  EXPECT_EQ(p.numberOfMonths, 2);
+  EXPECT_FALSE(p.progressed);
+  EXPECT_EQ(p.outputPath, "/tmp/x.out");
+  EXPECT_EQ(p.birth.name, "Autocreated");
+  EXPECT_EQ(p.headerName, "Autocreated");
+  EXPECT_EQ(p.birth.place, "");
+}
+
+TEST_F(ParamsTest, OpenFailures) {
+  const fs::path previous = fs::current_path();
+  fs::current_path(directory_);
+  EXPECT_EQ(LoadParameters("").message, "File MD.IN not found.");
+  fs::current_path(previous);
+  const std::string missingDir = (directory_ / "nowhere" / "x.in").string();
+  EXPECT_EQ(LoadParameters(missingDir).message, "File " + missingDir + " not found.");
+  const std::string file = WriteLines({"x"});
+  EXPECT_EQ(LoadParameters(file + "/below").message, "File " + file + "/below not found.");
+  if (::geteuid() != 0) {  // root reads every file
+    ::chmod(file.c_str(), 0);
+    EXPECT_EQ(LoadParameters(file).message, "Can not open file " + file + ". Error code = 13");
+  }
+  // A directory opens but cannot be read (EISDIR).
+  const std::string dir = directory_.string();
+  EXPECT_EQ(LoadParameters(dir).message, "Error read file " + dir + ". Error code = 21");
+}
+
+TEST_F(ParamsTest, LongFileNameIsCutTo80Characters) {
+  const std::string longName = std::string(120, 'n');
+  const LoadOutcome outcome = LoadParameters(longName);
+  EXPECT_EQ(outcome.message, "File " + std::string(80, 'n') + " not found.");
+}
+
+TEST_F(ParamsTest, LineEndsAndEndOfFileMark) {
+  // LF alone does not end a line: the whole file is one NAME line.
+  LoadOutcome lfOnly =
+      LoadParameters(WriteBytes("Autocreated\n7.3.1985\n5:7\n3\n\n55.45\n37.35\n2\na\n/tmp/o\n"));
+  EXPECT_EQ(lfOnly.message.substr(lfOnly.message.find(": ")),
+            ": bad DATE defined in line 2");  // the empty line 2 is refused
+
+  // CR alone ends a line as well as CR LF; 0x1A ends the file.
+  const LoadOutcome mixed = LoadParameters(
+      WriteBytes("N\r7.3.1985\r\n5:7\r3\r\r\n55.45\r37.35\r2\ra\r/tmp/o\x1Amore\r\n"));
+  ASSERT_TRUE(mixed.ok) << mixed.message;
+  EXPECT_EQ(mixed.parameters.outputPath, "/tmp/o");
+
+  const LoadOutcome cutShort =
+      LoadParameters(WriteBytes("N\r\n7.3.1985\r\n5:7\r\n3\r\n\x1A\r\n55.45\r\n"));
+  EXPECT_NE(cutShort.message.find("bad LATITUDE defined in line 6"), std::string::npos);
+}
+
+TEST_F(ParamsTest, TextLimits) {
+  const std::string longName = std::string(250, 'a') + std::string(20, 'b');
+  const std::string place = std::string(40, 'p');
+  const std::string path =
+      WriteLines({longName, "7.3.1985", "5:7", "3", place, "55.45", "37.35", "2", "a", "/tmp/o"});
+  const LoadOutcome outcome = LoadParameters(path);
+  ASSERT_TRUE(outcome.ok) << outcome.message;
+  EXPECT_EQ(outcome.parameters.headerName, longName.substr(0, 255));
+  EXPECT_EQ(outcome.parameters.birth.name, std::string(37, 'a'));
+  EXPECT_EQ(outcome.parameters.birth.place, std::string(36, 'p'));
+}
+
+TEST_F(ParamsTest, OverlongLineRestIsSkippedNotReadAsNextLine) {
+  // 300 characters in line 10: the path is the first 255 and the file still loads.
+  const std::string longPath = "/" + std::string(299, 'o');
+  const LoadOutcome outcome = LoadWith(10, longPath);
+  ASSERT_TRUE(outcome.ok) << outcome.message;
+  EXPECT_EQ(outcome.parameters.outputPath, longPath.substr(0, 255));
+}
+
+TEST_F(ParamsTest, ShortFileEndsAtTheFirstLineThatCannotBeEmpty) {
+  const LoadOutcome nine = LoadParameters(
+      WriteLines({"Autocreated", "7.3.1985", "5:7", "3", "", "55.45", "37.35", "2", "a"}));
+  EXPECT_NE(nine.message.find(": OUT_FILE_NAME must be defined in line 10"), std::string::npos);
+  const LoadOutcome empty = LoadParameters(WriteBytes(""));
+  EXPECT_NE(empty.message.find(": NAME must be defined in line 1"), std::string::npos);
+}
+
+TEST_F(ParamsTest, Dates) {
+  EXPECT_EQ(ErrorFor(2, "31.4.1990"), "bad DATE defined in line 2");
+  EXPECT_EQ(ErrorFor(2, "29.2.1900"), "bad DATE defined in line 2");
+  EXPECT_EQ(ErrorFor(2, "123.4.1990"), "bad DATE defined in line 2");
+  EXPECT_EQ(ErrorFor(2, "7.3"), "bad DATE defined in line 2");
+  EXPECT_EQ(ErrorFor(2, "7.3.-"), "bad DATE defined in line 2");
+  EXPECT_EQ(ErrorFor(2, "7.3.999999"), "bad DATE defined in line 2");  // beyond 16 bits
+  EXPECT_EQ(ErrorFor(2, ""), "bad DATE defined in line 2");
+  auto yearOf = [&](const std::string& text) {
+    const LoadOutcome outcome = LoadWith(2, text);
+    EXPECT_TRUE(outcome.ok) << text << ": " << outcome.message;
+    CalendarDate date;
+    GetDate(outcome.parameters.birth.moment.dateTime, date);
+    return date.year;
+  };
+  EXPECT_EQ(yearOf("29.2.1500"), 1500);
+  EXPECT_EQ(yearOf("7.3.85"), 1985);
+  EXPECT_EQ(yearOf("7.3.185"), 185);
+  EXPECT_EQ(yearOf("7.3.085"), 85);
+  EXPECT_EQ(yearOf("7.3.5"), 5);
+  EXPECT_EQ(yearOf("born 7/3/1985 !"), 1985);
+  EXPECT_EQ(yearOf("7.3.-10"), -9);  // 10 BC is the astronomical year -9
+}
+
+TEST_F(ParamsTest, Times) {
+  EXPECT_EQ(ErrorFor(3, "24:00"), "bad TIME defined in line 3");
+  EXPECT_EQ(ErrorFor(3, "25"), "bad TIME defined in line 3");  // not "no time of day"
+  EXPECT_EQ(ErrorFor(3, "12:60"), "bad TIME defined in line 3");
+  EXPECT_EQ(ErrorFor(3, "12:00:60"), "bad TIME defined in line 3");
+  EXPECT_EQ(ErrorFor(3, "123"), "bad TIME defined in line 3");
+  EXPECT_EQ(ErrorFor(3, ""), "bad TIME defined in line 3");
+  const DateTimeRecord full = LoadWith(3, "23:59:59").parameters.birth.moment.dateTime;
+  EXPECT_EQ(full.secondsOfDay, 86399);
+  EXPECT_EQ(full.timeKind, 2);
+  const DateTimeRecord hourOnly = LoadWith(3, "7").parameters.birth.moment.dateTime;
+  EXPECT_EQ(hourOnly.secondsOfDay, 7 * 3600);
+  EXPECT_EQ(hourOnly.timeKind, 1);
+}
+
+TEST_F(ParamsTest, TimeZones) {
+  EXPECT_EQ(ErrorFor(4, "13"), "bad TIME_ZONE defined in line 4");
+  EXPECT_EQ(ErrorFor(4, "-13"), "bad TIME_ZONE defined in line 4");
+  auto zoneOf = [&](const std::string& text) {
+    const LoadOutcome outcome = LoadWith(4, text);
+    EXPECT_TRUE(outcome.ok) << text << ": " << outcome.message;
+    return outcome.parameters.birth.moment.dateTime.timeZone;
+  };
+  EXPECT_EQ(zoneOf(" -5"), -5);
+  EXPECT_EQ(zoneOf("3 "), 0);  // not a number: zone 0, no error
+  EXPECT_EQ(zoneOf("abc"), 0);
+  EXPECT_EQ(zoneOf(""), 0);
+  EXPECT_EQ(zoneOf("$C"), 12);
+  EXPECT_EQ(zoneOf("-12"), -12);
+}
+
+TEST_F(ParamsTest, Coordinates) {
+  EXPECT_EQ(ErrorFor(6, "90.1"), "bad LATITUDE defined in line 6");
+  EXPECT_EQ(ErrorFor(6, "90.0.1"), "bad LATITUDE defined in line 6");
+  EXPECT_EQ(ErrorFor(6, "55.60"), "bad LATITUDE defined in line 6");
+  EXPECT_EQ(ErrorFor(6, "-900"), "bad LATITUDE defined in line 6");
+  EXPECT_EQ(ErrorFor(6, "91"), "bad LATITUDE defined in line 6");
+  EXPECT_EQ(ErrorFor(6, "-"), "bad LATITUDE defined in line 6");
+  EXPECT_EQ(ErrorFor(6, ""), "bad LATITUDE defined in line 6");
+  EXPECT_EQ(ErrorFor(7, "180.30"), "bad LONGITUDE defined in line 7");
+  EXPECT_EQ(ErrorFor(7, "-1800"), "bad LONGITUDE defined in line 7");
+  EXPECT_EQ(ErrorFor(7, ""), "bad LONGITUDE defined in line 7");
+
+  const CoordinateRecord south = LoadWith(6, "-90").parameters.birth.moment.place;
+  EXPECT_EQ(south.latitude, -324000);
+  EXPECT_EQ(south.latitudeKind, 1);
+  const CoordinateRecord west = LoadWith(7, "-180.0").parameters.birth.moment.place;
+  EXPECT_EQ(west.longitude, -648000);
+  const CoordinateRecord full = LoadWith(7, "-37.35.15").parameters.birth.moment.place;
+  EXPECT_EQ(full.longitude, -((37 * 60 + 35) * 60 + 15));
+  EXPECT_EQ(full.longitudeKind, 2);
+  // The sign belongs to the degrees: -0.30 is 0 degrees 30 minutes north.
+  EXPECT_EQ(LoadWith(6, "-0.30").parameters.birth.moment.place.latitude, 30 * 60);
+}
+
+TEST_F(ParamsTest, MonthsAndMode) {
+  for (const char* bad : {"0", "121", "2x", "", "-1"}) {
+    EXPECT_EQ(ErrorFor(8, bad), "bad NUMBER_OF_MONTH defined in line 8") << bad;
+  }
+  EXPECT_EQ(LoadWith(8, "120").parameters.numberOfMonths, 120);
+  EXPECT_EQ(LoadWith(8, "$78").parameters.numberOfMonths, 120);
+
+  EXPECT_EQ(ErrorFor(9, "x"), "bad PROGR_FLAG defined in line 9");
+  EXPECT_EQ(ErrorFor(9, ""), "bad PROGR_FLAG defined in line 9");
+  EXPECT_FALSE(LoadWith(9, "all").parameters.progressed);
+  EXPECT_TRUE(LoadWith(9, "Progressed").parameters.progressed);
+  EXPECT_TRUE(LoadWith(9, "p").ok);
+  EXPECT_TRUE(LoadWith(9, "A").ok);
+}
+
+TEST_F(ParamsTest, FirstInvalidLineWins) {
+  const LoadOutcome outcome =
+      LoadParameters(WriteLines({"N", "31.4.1990", "24:00", "13", "", "91", "181", "0", "x", ""}));
+  EXPECT_NE(outcome.message.find(": bad DATE defined in line 2"), std::string::npos);
+  const LoadOutcome later =
+      LoadParameters(WriteLines({"N", "1.1.1990", "12", "0", "", "10", "181", "0", "x", ""}));
+  EXPECT_NE(later.message.find(": bad LONGITUDE defined in line 7"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace moon
