@@ -1,0 +1,38 @@
+#include "frontend/parameter_file.h"
+
+namespace frontend {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kRunName = "Autocreated";
+constexpr std::string_view kLunations = "2";
+constexpr std::string_view kNormalMode = "a";
+
+std::string Joined(int32_t first, char separator, int32_t second) {
+  return std::to_string(first) + separator + std::to_string(second);
+}
+
+}  // namespace
+
+std::string ParameterFileText(const CalculatorInput& input, std::string_view outputPath) {
+  const std::string lines[] = {
+      std::string(kRunName),
+      Joined(input.day, '.', input.month) + '.' + std::to_string(input.year),
+      Joined(input.hour, ':', input.minute),
+      std::to_string(input.timeZone),
+      std::string(),  // place name: not known to the calculator
+      Joined(input.latitudeDegrees, '.', input.latitudeMinutes),
+      Joined(input.longitudeDegrees, '.', input.longitudeMinutes),
+      std::string(kLunations),
+      std::string(kNormalMode),
+      std::string(outputPath),
+  };
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += kLineEnd;
+  }
+  return text;
+}
+
+}  // namespace frontend

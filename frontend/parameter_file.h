@@ -1,0 +1,30 @@
+// The parameter file handed to the lunar calculator on every calculation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace frontend {
+
+// The calculation's inputs as the main window's controls hold them.
+struct CalculatorInput {
+  int32_t day = 1;  // birth date
+  int32_t month = 1;
+  int32_t year = 2000;
+  int32_t hour = 0;  // local time of day
+  int32_t minute = 0;
+  int32_t timeZone = 0;         // whole hours east of Greenwich, -12..12
+  int32_t latitudeDegrees = 0;  // negative = south
+  int32_t latitudeMinutes = 0;
+  int32_t longitudeDegrees = 0;  // negative = west
+  int32_t longitudeMinutes = 0;
+};
+
+// The ten lines, each ended by CR LF: name, d.m.yyyy, h:m, zone, an empty place
+// line, latitude and longitude as degrees.minutes, two lunations, normal mode,
+// and the output table's path. Numbers are plain decimals without leading zeros
+// or "+"; the sign of a coordinate lives in its degrees alone.
+std::string ParameterFileText(const CalculatorInput& input, std::string_view outputPath);
+
+}  // namespace frontend
