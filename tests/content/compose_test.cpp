@@ -1,0 +1,179 @@
+#include "content/compose.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "content/table_files.h"
+#include "cp1251_text.h"
+
+namespace content {
+namespace {
+
+using content_test::W;
+using content_test::WLines;
+
+// A sectioned table whose section n holds the single line "<name> n", so a test
+// sees which section was copied; closed by "#" like the real tables.
+Lines NumberedSections(const std::string& name, int count) {
+  Lines lines;
+  for (int n = 1; n <= count; ++n) {
+    lines.push_back("#" + std::to_string(n));
+    lines.push_back(name + " " + std::to_string(n));
+  }
+  lines.push_back("#");
+  return lines;
+}
+
+// The keyed tables as shipped; prose tables replaced by numbered stand-ins so
+// these tests check the composition, not the prose.
+ReferenceTables Tables() {
+  const std::string dir = VELUNOR_DATA_DIR;
+  const auto read = [&dir](const char* name) { return CutLines(ReadFileBytes(dir + "/" + name)); };
+  ReferenceTables tables;
+  tables.sunDays = read("sun_days.txt");
+  tables.moonDays = read("moon_days.txt");
+  tables.weekDays = read("week_days.txt");
+  tables.moonDaysDescr = NumberedSections("verse", 30);
+  tables.moonDaysDescr1 = NumberedSections("health", 29);
+  tables.moonDaysDescr2 = read("moon_days_descr2.txt");
+  tables.sunDaysDescr = NumberedSections("public", 108);
+  tables.sunDaysDescr1 = NumberedSections("secret", 108);
+  tables.worlds = read("worlds.txt");
+  tables.key = read("key.txt");
+  tables.knife = read("knife.txt");
+  tables.restxt = NumberedSections("circle", 27);
+  return tables;
+}
+
+class ComposeTest : public ::testing::Test {
+ protected:
+  Composition Run(int year, int month, int day, std::string_view lunarDay) {
+    return Compose(tables_, BirthDate{year, month, day}, lunarDay, "<date>");
+  }
+  const ReferenceTables tables_ = Tables();
+};
+
+TEST_F(ComposeTest, WorkedExample) {
+  // 6 December 2026 is a Sunday; sun letter v, circle 3, tree sign 88; lunar day 14 is v.
+  const Composition c = Run(2026, 12, 6, "14");
+  EXPECT_EQ(c.memo3, (Lines{W("Вы родились в 3-м круге мира Прави"), "circle 3"}));
+  EXPECT_EQ(c.label1, W("Дата рождения приходится на 14-й лунный день"));
+  EXPECT_EQ(c.memo7, (Lines{"verse 14"}));
+  EXPECT_EQ(c.memo2, (Lines{"health 14"}));
+  EXPECT_EQ(c.memo6, WLines({"добр"}));
+  EXPECT_EQ(c.memo4, (Lines{"public 88"}));
+  EXPECT_EQ(c.memo5, (Lines{"secret 88"}));
+  EXPECT_EQ(c.memo12,
+            WLines({"Боевое: Опустошительность ", "Магическое: Достижение райских мест"}));
+  EXPECT_EQ(c.memo14, WLines({
+                          "<date>, Неделя (воскресение)",
+                          "",
+                          "Бог:\t\tДажбог",
+                          "Что делать:\tГулять ",
+                          "качества:\tгулянка",
+                          "Куда ходить: \tна веселье",
+                          "Чихнешь натощак:\tК гостям",
+                          " :\tсвято",
+                          " :\tЖенский день",
+                          " :\tскаробный",
+                          "Родившиеся в этот день :\tТе, кто вызывает к себе зависть.",
+                          "Дни на масленицу :\tпроводы, прощанья, целовник",
+                      }));
+  EXPECT_EQ(c.pictureIndex, 11);
+}
+
+TEST_F(ComposeTest, EmptyLunarDayStillComposesTheSolarHalf) {
+  const Composition c = Run(2026, 12, 6, "");
+  EXPECT_EQ(c.memo3, (Lines{W("Вы родились в 3-м круге мира "), "circle 3"}));
+  EXPECT_EQ(c.label1, W("Дата рождения приходится на -й лунный день"));
+  EXPECT_TRUE(c.memo7.empty());
+  EXPECT_TRUE(c.memo2.empty());
+  EXPECT_TRUE(c.memo6.empty());
+  EXPECT_TRUE(c.memo12.empty());
+  EXPECT_EQ(c.memo4, (Lines{"public 88"}));
+  EXPECT_EQ(c.memo5, (Lines{"secret 88"}));
+  EXPECT_EQ(c.memo14.size(), 12u);
+  EXPECT_EQ(c.pictureIndex, 11);
+}
+
+TEST_F(ComposeTest, LunarDayOutsideTheTableMatchesNothing) {
+  for (const char* lunarDay : {"31", "0", "01", " 5", "#"}) {
+    SCOPED_TRACE(lunarDay);
+    const Composition c = Run(2026, 12, 6, lunarDay);
+    EXPECT_EQ(c.memo3.front(), W("Вы родились в 3-м круге мира "));
+    EXPECT_EQ(c.label1, W("Дата рождения приходится на ") + lunarDay + W("-й лунный день"));
+    EXPECT_TRUE(c.memo7.empty());
+    EXPECT_TRUE(c.memo2.empty());
+    EXPECT_TRUE(c.memo6.empty());
+    EXPECT_TRUE(c.memo12.empty());
+    EXPECT_EQ(c.memo4, (Lines{"public 88"}));
+    EXPECT_EQ(c.memo14.size(), 12u);
+  }
+}
+
+TEST_F(ComposeTest, FirstAndLastLunarDays) {
+  const Composition first = Run(2026, 12, 6, "1");
+  EXPECT_EQ(first.memo12, WLines({"Боевое: Острота ", "Магическое: Поклонение предкам"}));
+  EXPECT_EQ(first.memo7, (Lines{"verse 1"}));
+  EXPECT_EQ(first.memo6, WLines({"с утра зол"}));
+
+  // The health table has no day 30.
+  const Composition last = Run(2026, 12, 6, "30");
+  EXPECT_TRUE(last.memo2.empty());
+  EXPECT_EQ(last.memo7, (Lines{"verse 30"}));
+  EXPECT_EQ(last.memo6, WLines({"весь добр"}));
+  EXPECT_EQ(last.memo12, WLines({"Боевое: Гибкость ", "Магическое: Подчинение магических сил"}));
+}
+
+TEST_F(ComposeTest, LeapDayAndTheRunAcrossNewYear) {
+  // 29.02: sun letter n, circle 9, tree sign 81; lunar day 5 is n, so world "Нави".
+  const Composition leap = Run(2028, 2, 29, "5");
+  EXPECT_EQ(leap.memo3.front(), W("Вы родились в 9-м круге мира Нави"));
+  EXPECT_EQ(leap.memo4, (Lines{"public 81"}));
+  EXPECT_EQ(leap.pictureIndex, 1);
+
+  // 31.12 belongs to the run of 1-4 January: circle 3, tree sign 13.
+  for (const auto& [month, day] : {std::pair{12, 31}, std::pair{1, 1}, std::pair{1, 4}}) {
+    const Composition c = Run(2025, month, day, "");
+    EXPECT_EQ(c.memo3.front(), W("Вы родились в 3-м круге мира "));
+    EXPECT_EQ(c.memo4, (Lines{"public 13"}));
+    EXPECT_EQ(c.pictureIndex, month - 1);
+  }
+  // 30.12 closes the run before it: circle 9, tree sign 9.
+  EXPECT_EQ(Run(2025, 12, 30, "").memo5, (Lines{"secret 9"}));
+}
+
+TEST_F(ComposeTest, WorldFollowsBothLetters) {
+  // 02.01 has sun letter s, 01.01 v (both circle 3); lunar day 5 has letter n, 2 has v.
+  EXPECT_EQ(Run(2026, 1, 2, "5").memo3.front(), W("Вы родились в 3-м круге мира Нави"));
+  EXPECT_EQ(Run(2026, 1, 1, "5").memo3.front(), W("Вы родились в 3-м круге мира Прави"));
+  EXPECT_EQ(Run(2026, 1, 2, "2").memo3.front(), W("Вы родились в 3-м круге мира Яви"));
+}
+
+TEST_F(ComposeTest, SaturdayWeekDay) {
+  const Composition c = Run(2026, 12, 5, "14");
+  ASSERT_EQ(c.memo14.size(), 12u);
+  EXPECT_EQ(c.memo14[0], W("<date>, Суббота"));
+  EXPECT_EQ(c.memo14[2], W("Бог:\t\tМаланка"));
+}
+
+TEST(WeekDayNumber, CountsFromSunday) {
+  EXPECT_EQ(WeekDayNumber({2026, 12, 6}), 1);  // Sunday
+  EXPECT_EQ(WeekDayNumber({2026, 12, 7}), 2);
+  EXPECT_EQ(WeekDayNumber({2000, 1, 1}), 7);   // Saturday
+  EXPECT_EQ(WeekDayNumber({1970, 1, 1}), 5);   // Thursday
+  EXPECT_EQ(WeekDayNumber({2024, 2, 29}), 5);  // Thursday
+  EXPECT_EQ(WeekDayNumber({2024, 3, 1}), 6);
+  EXPECT_EQ(WeekDayNumber({1900, 3, 1}), 5);    // 1900 is not a leap year
+  EXPECT_EQ(WeekDayNumber({1582, 10, 15}), 6);  // first Gregorian day, a Friday
+}
+
+TEST(DateKey, IsDayDotMonthWithTwoDigitsEach) {
+  EXPECT_EQ(DateKey({2026, 3, 5}), "05.03");
+  EXPECT_EQ(DateKey({2028, 2, 29}), "29.02");
+  EXPECT_EQ(DateKey({1999, 12, 31}), "31.12");
+}
+
+}  // namespace
+}  // namespace content
