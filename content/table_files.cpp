@@ -12,9 +12,15 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-ReferenceTables ReadTablesFromDirectory(const std::filesystem::path& directory) {
-  const auto read = [&directory](const char* name) {
-    return CutLines(ReadFileBytes(directory / name));
+ReferenceTables ReadTablesFromDirectory(const std::filesystem::path& directory,
+                                        std::vector<std::string>* unreadable) {
+  const auto read = [&directory, unreadable](const char* name) {
+    const std::filesystem::path path = directory / name;
+    if (unreadable != nullptr && !std::ifstream(path, std::ios::binary)) {
+      unreadable->push_back(name);
+      return Lines();
+    }
+    return CutLines(ReadFileBytes(path));
   };
   ReferenceTables tables;
   tables.sunDays = read("sun_days.txt");

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "content/compose.h"
 
@@ -13,7 +14,10 @@ namespace content {
 std::string ReadFileBytes(const std::filesystem::path& path);
 
 // Reads sun_days.txt, moon_days.txt, ... restxt.txt from `directory` and cuts
-// each into lines. Throws std::runtime_error when a file cannot be read.
-ReferenceTables ReadTablesFromDirectory(const std::filesystem::path& directory);
+// each into lines. Throws std::runtime_error when a file cannot be read, unless
+// `unreadable` is given: then such tables stay empty and their file names are
+// added to it.
+ReferenceTables ReadTablesFromDirectory(const std::filesystem::path& directory,
+                                        std::vector<std::string>* unreadable = nullptr);
 
 }  // namespace content
