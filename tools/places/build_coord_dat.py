@@ -21,7 +21,6 @@ comparator with the front end).
 
 import argparse
 import gettext
-import math
 import re
 import subprocess
 import sys
@@ -163,26 +162,60 @@ def latin_names(place):
     return [name for name in names if len(name) <= MAX_NAME_LENGTH]
 
 
-def russian_names(place, catalogue):
-    name = catalogue.get(place.id)
-    if name is None:
-        return []
+# How the ASCII names of the dump spell Russian letters; used only to tell
+# which of a place's Cyrillic alternate names is the Russian form of its
+# ASCII name, never to make a name.
+ROMAN_SPELLINGS = {
+    "а": "a", "б": "b", "в": "v", "г": "g", "д": "d", "е": "(?:e|ye)",
+    "ё": "(?:e|yo|ye)", "ж": "zh", "з": "z", "и": "i", "й": "(?:y|i|)", "к": "k",
+    "л": "l", "м": "m", "н": "n", "о": "o", "п": "p", "р": "r", "с": "s", "т": "t",
+    "у": "u", "ф": "f", "х": "(?:kh|h)", "ц": "ts", "ч": "ch", "ш": "sh",
+    "щ": "(?:shch|sch)", "ъ": "", "ы": "y", "ь": "", "э": "e", "ю": "yu", "я": "ya",
+}
+
+
+def spells_as(russian, ascii_name):
+    pattern = "".join(ROMAN_SPELLINGS.get(c, "") for c in russian.lower())
+    return re.fullmatch(pattern, re.sub(r"[^a-z]", "", ascii_name.lower())) is not None
+
+
+def usable_russian_name(name):
     name = re.sub(r"\s+", " ", name).strip()
-    if len(name) > MAX_NAME_LENGTH or not RUSSIAN_NAME.fullmatch(name):
+    return name if len(name) <= MAX_NAME_LENGTH and RUSSIAN_NAME.fullmatch(name) else None
+
+
+def russian_names(place, catalogue):
+    """The Russian name GeoNames tags in the catalogue; failing that, for a
+    place in Russia, the Cyrillic alternate name that is the Russian spelling
+    of its ASCII name (the longest when there are several, as a dropped soft
+    sign or short i leaves the Latin spelling unchanged; then code-point order).
+    Elsewhere the alternate names may be Ukrainian or Belarusian forms that
+    spell the same way in Latin letters, so they are not used."""
+    tagged = catalogue.get(place.id)
+    if tagged is not None and usable_russian_name(tagged):
+        return [usable_russian_name(tagged)]
+    if place.country != "RU":
         return []
-    return [name]
+    matches = sorted({
+        usable_russian_name(alternate) for alternate in place.alternate_names.split(",")
+        if usable_russian_name(alternate) and spells_as(alternate, place.ascii_name)
+    }, key=lambda name: (-len(name), name))
+    return matches[:1]
 
 
 class Selection:
-    """Chooses places country by country in proportion to the square root of
-    each country's population in the dump (Sainte-Lague highest averages), the
-    most populous places of a country first, skipping names already taken."""
+    """Chooses places country by country in proportion to a power of each
+    country's population in the dump (Sainte-Lague highest averages), the
+    most populous places of a country first, skipping names already taken.
+    The square root spreads the world list over every country; the plain
+    population keeps the former Soviet list close to its largest places."""
 
-    def __init__(self, excluded_keys):
+    def __init__(self, excluded_keys, population_exponent):
         self.rows = []          # (name, latitude, longitude)
         self.taken = set()      # equivalence keys of chosen names
         self.excluded = excluded_keys
         self.seats = {}
+        self.exponent = population_exponent
 
     def add_fixed(self, unit, name, latitude, longitude):
         key = equivalence_key(name)
@@ -194,7 +227,7 @@ class Selection:
 
     def fill(self, candidates_by_unit, names_of, target):
         weights = {
-            unit: math.sqrt(sum(max(p.population, 1) for p in places))
+            unit: sum(max(p.population, 1) for p in places) ** self.exponent
             for unit, places in candidates_by_unit.items()
         }
         cursors = {unit: 0 for unit in candidates_by_unit}
@@ -227,7 +260,7 @@ def fixed_row(place, fixed):
 
 
 def build_latin(places, excluded):
-    selection = Selection(excluded)
+    selection = Selection(excluded, population_exponent=0.5)
     fixed_ids = set(FIXED_LATIN_ROWS)
     for place in places:
         if place.id in fixed_ids:
@@ -251,7 +284,7 @@ def build_latin(places, excluded):
 
 
 def build_cyrillic(places, catalogue):
-    selection = Selection(set())
+    selection = Selection(set(), population_exponent=1.0)
     fixed_ids = set(FIXED_CYRILLIC_ROWS)
     for place in places:
         if place.id in fixed_ids:
