@@ -1,0 +1,238 @@
+#include "frontend/Unit1.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include "content/tables.h"
+#include "frontend/calculator_files.h"
+#include "frontend/place_list.h"
+#include "frontend/resources.h"
+#include "frontend/spinedit.h"
+#include "frontend/user_locale.h"
+#include "frontend/windows1251.h"
+
+namespace {
+
+// Client area at 96 dots per inch.
+constexpr int kClientWidth = 794;
+constexpr int kClientHeight = 714;
+
+const char* const kDefaultPlace = "Минск";
+
+std::string_view BytesOf(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<size_t>(bytes.size())};
+}
+
+content::Lines TableLines(const char* type) {
+  const QString name = QStringLiteral("X") + QString::fromLatin1(type);
+  return content::CutLines(BytesOf(LoadResource(QString::fromLatin1(type), name)));
+}
+
+void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
+  QStringList text;
+  text.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) text.append(DecodeCp1251(line));
+  memo->setPlainText(text.join(u'\n'));
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(kClientWidth, kClientHeight);
+  move(234, 49);
+  QFont formFont = font();
+  formFont.setPointSize(8);
+  setFont(formFont);
+
+  CreatePersonalGroup();
+  CreateDateGroup();
+  CreatePlaceGroup();
+  CreateSummaryAndButton();
+  CreateResultPages();
+  SetTabOrder();
+  LoadFixedTexts();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(1);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  FormCreate();
+  Timer1->start();
+  DateTimePicker1->setFocus();
+}
+
+TForm1::~TForm1() {
+  FormDestroy();
+}
+
+void TForm1::FormCreate() {
+  Label1->clear();
+  SetCaptions();
+  SetPickersToNow();
+  LoadPlaceList();
+  PrepareCalculatorFiles();
+  LoadReferenceTables();
+  WriteCalculatorExecutable();
+  LoadMonthPictures();
+  DrawEmptyFrame();
+}
+
+void TForm1::FormDestroy() {
+  RemoveCalculatorFiles();
+}
+
+void TForm1::Timer1Timer() {
+  Timer1->stop();
+  Button1Click();
+}
+
+void TForm1::Button1Click() {
+  const QString lunarDay = RunCalculatorForLunarDay();
+  const QDate date = DateTimePicker1->date();
+  const content::BirthDate birthDate{date.year(), date.month(), date.day()};
+  const std::string shortDate = EncodeCp1251(UserLocale().toString(date, QLocale::ShortFormat));
+  ShowComposition(content::Compose(tables, birthDate, lunarDay.toStdString(), shortDate));
+}
+
+void TForm1::ComboBox1Change() {
+  const auto coordinates = ParsePlaceValue(PlaceValue(placeList, ComboBox1->currentText()));
+  // A value that does not read as four whole numbers leaves the boxes as they were.
+  if (!coordinates) return;
+  SpinEdit9->setValue(coordinates->latitudeDegrees);
+  SpinEdit10->setValue(coordinates->latitudeMinutes);
+  SpinEdit11->setValue(coordinates->longitudeDegrees);
+  SpinEdit12->setValue(coordinates->longitudeMinutes);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  // Enter anywhere the focused control leaves it unused presses "Расчет".
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    Button1->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TForm1::SetCaptions() {
+  setWindowTitle(QStringLiteral("Велунор"));
+  GroupBox2->setTitle(QStringLiteral("Дата и время рождения"));
+  Label17->setText(QStringLiteral("Дата"));
+  Label18->setText(QStringLiteral("Время"));
+  Label3->setText(QStringLiteral("ч."));
+  Label19->setText(QStringLiteral("Разница с гринвичем"));
+  GroupBox1->setTitle(QStringLiteral("Место рождения"));
+  Label11->setText(QStringLiteral("Широта"));
+  Label14->setText(QStringLiteral("Долгота"));
+  Label2->setText(QStringLiteral("Населенный пункт"));
+  Button1->setText(QStringLiteral("Расчет"));
+  Label26->setText(QStringLiteral("Фамилия"));
+  Label27->setText(QStringLiteral("Имя"));
+  Label28->setText(QStringLiteral("Отчество"));
+  Label29->setText(QStringLiteral("Пол"));
+  RadioButton1->setText(QStringLiteral("М"));
+  RadioButton2->setText(QStringLiteral("Ж"));
+  Edit1->setText(QStringLiteral("Иванов"));
+  Edit2->setText(QStringLiteral("Иван"));
+  Edit3->setText(QStringLiteral("Иванович"));
+  PageControl1->setTabText(PageControl1->indexOf(TabSheet1), QStringLiteral("Лунный гороскоп"));
+  PageControl1->setTabText(PageControl1->indexOf(TabSheet2), QStringLiteral("Солнечный гороскоп"));
+  PageControl1->setTabText(PageControl1->indexOf(TabSheet8),
+                           QStringLiteral("Гороскоп по дням недели"));
+}
+
+void TForm1::SetPickersToNow() {
+  const QDateTime now = QDateTime::currentDateTime();
+  DateTimePicker1->setDate(now.date());
+  DateTimePicker2->setTime(now.time());
+}
+
+void TForm1::LoadPlaceList() {
+  placeList = ReadPlaceList(LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")));
+  // The file is stored in the list's display order; line 0 is not offered.
+  QStringList names;
+  for (qsizetype i = 1; i < placeList.size(); ++i) names.append(PlaceName(placeList[i]));
+  ComboBox1->addItems(names);
+  const qsizetype defaultLine = FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
+  ComboBox1->setCurrentIndex(static_cast<int>(defaultLine - 1));
+  ComboBox1Change();
+}
+
+void TForm1::LoadReferenceTables() {
+  tables.sunDays = TableLines("sun_days_TXT");
+  tables.moonDays = TableLines("moon_days_TXT");
+  tables.weekDays = TableLines("week_days_TXT");
+  tables.moonDaysDescr = TableLines("moon_days_descr_txt");
+  tables.moonDaysDescr1 = TableLines("moon_days_descr1_txt");
+  tables.moonDaysDescr2 = TableLines("moon_days_descr2_txt");
+  tables.sunDaysDescr = TableLines("sun_days_descr_TXT");
+  tables.sunDaysDescr1 = TableLines("sun_days_descr1_TXT");
+  tables.worlds = TableLines("worlds_TXT");
+  tables.key = TableLines("key_TXT");
+  tables.knife = TableLines("knife_TXT");
+  tables.restxt = TableLines("restxt_txt");
+}
+
+void TForm1::LoadMonthPictures() {
+  ImageList1.clear();
+  for (int month = 1; month <= 12; ++month) {
+    const QString type = QStringLiteral("sun%1_bmp").arg(month);
+    const QByteArray bytes = LoadResource(type, QStringLiteral("X") + type);
+    QImage picture;
+    if (!picture.loadFromData(bytes, "BMP")) throw ResourceNotFound(QStringLiteral("X") + type);
+    ImageList1.append(picture);
+  }
+}
+
+void TForm1::DrawEmptyFrame() {
+  QPainter painter(&Image1Canvas);
+  painter.setPen(QPen(Qt::black, 0));
+  painter.setBrush(Qt::white);
+  painter.drawRect(0, 0, Image1Canvas.width() - 1, Image1Canvas.height() - 1);
+  painter.end();
+  Image1->setPixmap(QPixmap::fromImage(Image1Canvas));
+}
+
+void TForm1::DrawMonthPicture(int pictureIndex) {
+  QPainter painter(&Image1Canvas);
+  const QRect frame(0, 0, Image1Canvas.width() - 1, Image1Canvas.height() - 1);
+  painter.setPen(QPen(Qt::black, 0));
+  painter.setBrush(Qt::white);
+  painter.drawRect(frame);
+  if (pictureIndex >= 0 && pictureIndex < ImageList1.size()) {
+    painter.drawImage(0, 0, ImageList1[pictureIndex]);
+  }
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(frame);
+  painter.end();
+  Image1->setPixmap(QPixmap::fromImage(Image1Canvas));
+}
+
+void TForm1::ShowComposition(const content::Composition& composition) {
+  ShowLines(Memo2, composition.memo2);
+  ShowLines(Memo3, composition.memo3);
+  ShowLines(Memo4, composition.memo4);
+  ShowLines(Memo5, composition.memo5);
+  ShowLines(Memo6, composition.memo6);
+  ShowLines(Memo7, composition.memo7);
+  ShowLines(Memo12, composition.memo12);
+  ShowLines(Memo14, composition.memo14);
+  Label1->setText(DecodeCp1251(composition.label1));
+  Label1->adjustSize();
+  DrawMonthPicture(composition.pictureIndex);
+}

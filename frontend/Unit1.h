@@ -1,0 +1,180 @@
+// The main window: birth data inputs, the place list and the three result pages.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "content/compose.h"
+
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTimeEdit;
+class QTimer;
+class TOKBottomDlg;
+class TOKBottomDlg1;
+class TSpinEdit;
+
+// Temporary files and buffers of the calculator run; defined with the run.
+struct CalculatorFiles;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Event handlers, named after the window's events.
+  void Button1Click();
+  void ComboBox1Change();
+  void Timer1Timer();
+
+  // The dialogs of the calculator run, created after the main window.
+  TOKBottomDlg* OKBottomDlg = nullptr;
+  TOKBottomDlg1* OKBottomDlg1 = nullptr;
+
+  // Personal data.
+  QGroupBox* GroupBox3 = nullptr;
+  QLabel* Label26 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QLabel* Label27 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QLabel* Label28 = nullptr;
+  QLineEdit* Edit3 = nullptr;
+  QLabel* Label29 = nullptr;
+  QRadioButton* RadioButton1 = nullptr;
+  QRadioButton* RadioButton2 = nullptr;
+
+  // Birth date and time.
+  QGroupBox* GroupBox2 = nullptr;
+  QLabel* Label17 = nullptr;
+  QDateEdit* DateTimePicker1 = nullptr;
+  QLabel* Label18 = nullptr;
+  QTimeEdit* DateTimePicker2 = nullptr;
+  QLabel* Label19 = nullptr;
+  TSpinEdit* SpinEdit13 = nullptr;  // hours east of Greenwich
+  QLabel* Label3 = nullptr;
+
+  // Birth place.
+  QGroupBox* GroupBox1 = nullptr;
+  QLabel* Label11 = nullptr;
+  TSpinEdit* SpinEdit9 = nullptr;  // latitude degrees, negative = south
+  QLabel* Label15 = nullptr;
+  TSpinEdit* SpinEdit10 = nullptr;  // latitude minutes
+  QLabel* Label13 = nullptr;
+  QLabel* Label14 = nullptr;
+  TSpinEdit* SpinEdit11 = nullptr;  // longitude degrees, negative = west
+  QLabel* Label12 = nullptr;
+  TSpinEdit* SpinEdit12 = nullptr;  // longitude minutes
+  QLabel* Label16 = nullptr;
+  QLabel* Label2 = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+
+  QPlainTextEdit* Memo3 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;  // never shown; receives the lunar-day table
+  QTabWidget* PageControl1 = nullptr;
+
+  // Solar page.
+  QWidget* TabSheet2 = nullptr;
+  QPlainTextEdit* Memo13 = nullptr;
+  QLabel* StaticText7 = nullptr;
+  QLabel* Image1 = nullptr;
+  QTabWidget* PageControl3 = nullptr;
+  QWidget* TabSheet9 = nullptr;
+  QPlainTextEdit* Memo4 = nullptr;
+  QWidget* TabSheet10 = nullptr;
+  QPlainTextEdit* Memo5 = nullptr;
+
+  // Lunar page.
+  QWidget* TabSheet1 = nullptr;
+  QLabel* Label4 = nullptr;
+  QPlainTextEdit* Memo9 = nullptr;
+  QPlainTextEdit* Memo10 = nullptr;
+  QLabel* Label1 = nullptr;
+  QTabWidget* PageControl2 = nullptr;
+  QWidget* TabSheet4 = nullptr;
+  QPlainTextEdit* Memo11 = nullptr;
+  QPlainTextEdit* Memo8 = nullptr;
+  QWidget* TabSheet3 = nullptr;
+  QPlainTextEdit* Memo7 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label5 = nullptr;
+  QWidget* TabSheet5 = nullptr;
+  QPlainTextEdit* Memo2 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* StaticText2 = nullptr;
+  QWidget* TabSheet6 = nullptr;
+  QPlainTextEdit* Memo6 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* StaticText4 = nullptr;
+  QWidget* TabSheet7 = nullptr;
+  QPlainTextEdit* Memo12 = nullptr;
+
+  // Week-day page.
+  QWidget* TabSheet8 = nullptr;
+  QPlainTextEdit* Memo14 = nullptr;
+
+  QTimer* Timer1 = nullptr;
+
+  // The month pictures, 200 x 200 each; index 0 = January.
+  QList<QImage> ImageList1;
+  // The drawing surface shown by Image1, 200 x 200.
+  QImage Image1Canvas;
+
+  // The place list: lines "name=value" in resource order.
+  QStringList placeList;
+  // The reference tables as Windows-1251 lines.
+  content::ReferenceTables tables;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormDestroy();
+
+  // Construction of the window, one group or page at a time.
+  void CreatePersonalGroup();
+  void CreateDateGroup();
+  void CreatePlaceGroup();
+  void CreateSummaryAndButton();
+  void CreateResultPages();
+  void CreateSolarPage();
+  void CreateLunarPage();
+  void CreateLunarSubPages();
+  void CreateWeekDayPage();
+  void SetTabOrder();
+
+  // Creation steps.
+  void SetCaptions();
+  void SetPickersToNow();
+  void LoadPlaceList();
+  void LoadReferenceTables();
+  void LoadMonthPictures();
+  void LoadFixedTexts();
+  void DrawEmptyFrame();
+
+  // Composition output.
+  void ShowComposition(const content::Composition& composition);
+  void DrawMonthPicture(int pictureIndex);
+
+  // The calculator run; see Unit1_calculation.cpp.
+  void PrepareCalculatorFiles();
+  void WriteCalculatorExecutable();
+  QString RunCalculatorForLunarDay();
+  void RemoveCalculatorFiles();
+
+  std::unique_ptr<CalculatorFiles> calculatorFiles_;
+};

@@ -1,0 +1,19 @@
+// Data built into the program, found by resource type and name.
+//
+// A resource of type T and name N is the file ":/T/N" of the Qt resource system
+// (for example ":/SUN_DAYS_TXT/XSUN_DAYS_TXT").
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+
+// Thrown when a built-in resource is missing; start-up cannot go on without it.
+class ResourceNotFound : public std::runtime_error {
+ public:
+  explicit ResourceNotFound(const QString& name);
+};
+
+// The bytes of the resource, type and name matched without regard to letter
+// case. Throws ResourceNotFound.
+QByteArray LoadResource(const QString& type, const QString& name);
