@@ -105,7 +105,10 @@ void CheckSectionedTable(const SectionedTable& t) {
   const std::string withoutCrLf = [&bytes] {
     std::string s;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+        ++i;
+        continue;
+      }
       s += bytes[i];
     }
     return s;
