@@ -61,6 +61,29 @@ TEST(KeyedTables, SunDaysSampleRows) {
   }
 }
 
+TEST(KeyedTables, SunDaysLetterCountsAndRuns) {
+  const Lines table = CutLines(DataBytes("sun_days.txt"));
+  std::map<std::string, int> letters;
+  std::map<int, int> runsOfLength;  // run length in days -> number of runs
+  std::string previous;
+  int length = 0;
+  for (const auto& row : table) {
+    const Fields fields = SplitFields(row);
+    ASSERT_EQ(fields.size(), 4u) << row;
+    ++letters[fields[1]];
+    const std::string circleAndTree = fields[2] + "/" + fields[3];
+    if (circleAndTree != previous && length > 0) {
+      ++runsOfLength[length];
+      length = 0;
+    }
+    previous = circleAndTree;
+    ++length;
+  }
+  ++runsOfLength[length];
+  EXPECT_EQ(letters, (std::map<std::string, int>{{"v", 117}, {"s", 116}, {"n", 133}}));
+  EXPECT_EQ(runsOfLength, (std::map<int, int>{{1, 1}, {2, 3}, {3, 74}, {4, 18}, {5, 13}}));
+}
+
 TEST(KeyedTables, RowsSplitIntoTheirColumns) {
   const Lines knife = CutLines(DataBytes("knife.txt"));
   EXPECT_EQ(FindRow(knife, "4", KeyForm::kColumn0),
