@@ -144,8 +144,7 @@ bool MonthSignInk(int month, Point p) {
 bool IconSignInk(Point p, double pixel) {
   // Lines at least about one pixel wide so the sign survives at 16 pixels.
   const Point f = FoldRotation(p, 6);
-  return Ring(p, 0.9 - pixel / 2, std::max(0.1, 1.2 * pixel)) ||
-         Petal(f, 0, 0.78 - pixel, 0.13);
+  return Ring(p, 0.9 - pixel / 2, std::max(0.1, 1.2 * pixel)) || Petal(f, 0, 0.78 - pixel, 0.13);
 }
 
 }  // namespace month_pictures
