@@ -21,7 +21,7 @@ bool SixPetalRosette(Point p) {
 bool CrossInCircle(Point p) {
   const Point f = FoldRotation(p, 4);
   const Point d = FoldRotation(Rotate(p, kPi / 4), 4);
-  return Ring(p, 0.86, 0.08) || Stroke(f, kCentre, {0.86, 0}, 0.11) || Disc(d, {0.5, 0}, 0.1) ||
+  return Ring(p, 0.86, 0.08) || Stroke(f, kCentre, {0.82, 0}, 0.11) || Disc(d, {0.5, 0}, 0.1) ||
          Ring(p, 0.2, 0.05);
 }
 
