@@ -1,0 +1,15 @@
+// moon [PARAMETER_FILE]: writes the lunar-day table that the parameter file
+// (default MD.IN) describes.
+#include <cstdio>
+#include <string_view>
+
+#include "calculator/params.h"
+#include "calculator/table.h"
+
+int main(int argc, char* argv[]) {
+  const std::string_view argument = argc > 1 ? argv[1] : "";
+  const moon::LoadOutcome loaded = moon::LoadParameters(argument);
+  std::printf("%s\n", loaded.message.c_str());
+  if (!loaded.ok) return moon::kParameterErrorExitCode;
+  return moon::ComputeAndWriteTable(loaded.parameters, stdout);
+}
