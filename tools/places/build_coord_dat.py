@@ -20,8 +20,8 @@ comparator with the front end).
 """
 
 import argparse
-import gettext
 import re
+import struct
 import subprocess
 import sys
 from decimal import ROUND_HALF_UP, Decimal
@@ -103,9 +103,23 @@ def read_places(path):
 
 
 def read_russian_names(path):
-    with open(path, "rb") as file:
-        catalogue = gettext.GNUTranslations(file)._catalog
-    return {int(key): value for key, value in catalogue.items() if key and key.isdigit()}
+    """GeoNames id -> Russian name, from a GNU gettext .mo catalogue."""
+    data = Path(path).read_bytes()
+    order = {0x950412DE: "<", 0xDE120495: ">"}.get(struct.unpack("<I", data[:4])[0])
+    if order is None:
+        raise SystemExit(f"{path}: not a .mo catalogue")
+    count, originals, translations = struct.unpack(order + "3I", data[8:20])
+
+    def string(table, index):
+        length, offset = struct.unpack(order + "2I", data[table + 8 * index:table + 8 * index + 8])
+        return data[offset:offset + length].decode("utf-8")
+
+    names = {}
+    for index in range(count):
+        key = string(originals, index)
+        if key.isdigit():
+            names[int(key)] = string(translations, index)
+    return names
 
 
 def format_angle(text, degree_digits):
@@ -186,19 +200,23 @@ def usable_russian_name(name):
 
 def russian_names(place, catalogue):
     """The Russian name GeoNames tags in the catalogue; failing that, for a
-    place in Russia, the Cyrillic alternate name that is the Russian spelling
-    of its ASCII name (the longest when there are several, as a dropped soft
+    place in Russia or one whose tagged name is not in Russian letters (such
+    as "Gomel'"), the Cyrillic alternate name that is the Russian spelling
+    of its romanised name (the longest when there are several, as a dropped soft
     sign or short i leaves the Latin spelling unchanged; then code-point order).
-    Elsewhere the alternate names may be Ukrainian or Belarusian forms that
-    spell the same way in Latin letters, so they are not used."""
+    Other places are left out: their alternate names may be Ukrainian or
+    Belarusian forms that spell the same way in Latin letters."""
     tagged = catalogue.get(place.id)
     if tagged is not None and usable_russian_name(tagged):
         return [usable_russian_name(tagged)]
-    if place.country != "RU":
+    if place.country != "RU" and tagged is None:
         return []
+    # A tagged name in Latin letters is the Russian name romanised; it is a
+    # better guide than an ASCII name romanised from another language.
+    romanised = tagged if tagged and re.fullmatch(r"[A-Za-z '’-]+", tagged) else place.ascii_name
     matches = sorted({
         usable_russian_name(alternate) for alternate in place.alternate_names.split(",")
-        if usable_russian_name(alternate) and spells_as(alternate, place.ascii_name)
+        if usable_russian_name(alternate) and spells_as(alternate, romanised)
     }, key=lambda name: (-len(name), name))
     return matches[:1]
 
