@@ -60,6 +60,7 @@ int WeekDayNumber(const BirthDate& birthDate) {
   // Month offsets of the Gregorian weekday rule with January and February
   // counted in the previous year; the sum is 0 on a Sunday.
   static constexpr int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  if (birthDate.month < 1 || birthDate.month > 12) return 0;
   const int year = birthDate.month < 3 ? birthDate.year - 1 : birthDate.year;
   const int sum =
       year + year / 4 - year / 100 + year / 400 + kMonthOffset[birthDate.month - 1] + birthDate.day;

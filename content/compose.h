@@ -58,7 +58,8 @@ Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
 // "dd.mm", whatever the user's locale.
 std::string DateKey(const BirthDate& birthDate);
 
-// Day of the week in the proleptic Gregorian calendar: 1 = Sunday .. 7 = Saturday.
+// Day of the week in the proleptic Gregorian calendar: 1 = Sunday .. 7 = Saturday;
+// 0 when the month is not 1..12.
 int WeekDayNumber(const BirthDate& birthDate);
 
 }  // namespace content

@@ -167,6 +167,8 @@ TEST(WeekDayNumber, CountsFromSunday) {
   EXPECT_EQ(WeekDayNumber({2024, 3, 1}), 6);
   EXPECT_EQ(WeekDayNumber({1900, 3, 1}), 5);    // 1900 is not a leap year
   EXPECT_EQ(WeekDayNumber({1582, 10, 15}), 6);  // first Gregorian day, a Friday
+  EXPECT_EQ(WeekDayNumber({2026, 13, 1}), 0);
+  EXPECT_EQ(WeekDayNumber({2026, 0, 1}), 0);
 }
 
 TEST(DateKey, IsDayDotMonthWithTwoDigitsEach) {
