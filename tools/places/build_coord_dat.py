@@ -43,7 +43,9 @@ KEPT_FEATURE_CODES = {
 }
 
 # Rows whose text is fixed, by GeoNames id: name, and latitude and longitude
-# as written in the file (None: from the data). They are always included.
+# as written in the file (None: from the data). They are always included,
+# spelled and placed as the program's list has always had them, even where
+# GeoNames differs by a few minutes (Aachen, Accra).
 FIXED_LATIN_ROWS = {
     3247449: ("Aachen, Germany", "50,45", "006,10"),
     2624886: ("Aalborg, Denmark", None, None),
@@ -66,8 +68,9 @@ FIXED_CYRILLIC_ROWS = {
     703448: ("Киев", None, None),
 }
 # Places missing from the dump: (name, latitude, longitude, country code).
-# Portom (Finland, Narpes municipality) is a village below the dump's
-# population threshold; its centre is at about 62 deg 42 min N, 21 deg 37 min E.
+# Portom, a village of Narpes municipality, is not in it; the position is the
+# approximate village centre (62 deg 42 min N, 21 deg 37 min E), not from
+# GeoNames.
 EXTRA_LATIN_ROWS = [("Portom, Finland", "62,42", "021,37", "FI")]
 
 # The first two names of the Latin run: the file's first line is never shown
