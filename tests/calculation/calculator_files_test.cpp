@@ -1,0 +1,147 @@
+#include "frontend/calculator_files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "frontend/private_directory.h"
+
+namespace frontend {
+namespace {
+
+void Touch(const QString& path, const QByteArray& bytes = {}) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(bytes);
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+mode_t ModeOf(const QString& path) {
+  struct stat status {};
+  EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &status), 0);
+  return status.st_mode & 07777;
+}
+
+TEST(RunNumber, SkipsNumbersWhoseExecutableExists) {
+  QTemporaryDir base;
+  const QString directory = base.path() + QLatin1Char('/');
+  EXPECT_EQ(ChooseRunNumber(directory), 1);
+
+  // A parameter file left alone by an earlier run does not hold a number.
+  Touch(directory + "~moon1.in");
+  EXPECT_EQ(ChooseRunNumber(directory), 1);
+
+  Touch(directory + "~moon1.exe");
+  Touch(directory + "~moon2.exe");
+  const CalculatorFiles files = NameCalculatorFiles(directory, ChooseRunNumber(directory));
+  EXPECT_EQ(files.runNumber, 3);
+  EXPECT_EQ(files.executablePath, directory + "~moon3.exe");
+  EXPECT_EQ(files.scriptPath, directory + "~moon3.bat");
+  EXPECT_EQ(files.flagPath, directory + "~moon3.fla");
+  EXPECT_EQ(files.parameterPath, directory + "~moon3.in");
+  EXPECT_EQ(files.outputPath, directory + "~moon3.out");
+}
+
+// The script and the executable as the shell really runs them, in a directory
+// whose name needs quoting.
+TEST(Script, RunsTheCalculatorWithTheParameterFileThenWritesTheFlag) {
+  QTemporaryDir base;
+  const QString directory = base.path() + QStringLiteral("/two words $HOME `x` \"q\"/");
+  ASSERT_TRUE(QDir().mkpath(directory));
+  const CalculatorFiles files = NameCalculatorFiles(directory, 1);
+
+  const QStringList lines = ScriptLines(files);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("echo ready > \"")));
+
+  // Stand-in calculator: echoes its one argument into the output file.
+  Touch(files.executablePath, "stale");
+  ASSERT_TRUE(
+      WriteExecutable(files, "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > \"${1%.in}.out\"\n"));
+  ASSERT_TRUE(WriteScript(files));
+  EXPECT_EQ(ModeOf(files.executablePath), 0700u);
+  EXPECT_FALSE(Contents(files.scriptPath).contains('\r'));
+
+  EXPECT_EQ(QProcess::execute(QStringLiteral("/bin/sh"), {files.scriptPath}), 0);
+  EXPECT_TRUE(QFile::exists(files.flagPath));
+  EXPECT_EQ(Contents(files.outputPath), "1|" + QFile::encodeName(files.parameterPath));
+}
+
+TEST(PrivateDirectory, IsCreatedForTheOwnerAlone) {
+  QTemporaryDir base;
+  const QString path = EnsurePrivateDirectory(base.path(), QStringLiteral("calc"), nullptr);
+  EXPECT_EQ(path, base.path() + QStringLiteral("/calc/"));
+  EXPECT_EQ(ModeOf(path), 0700u);
+
+  // Ours already but opened up: taken back to the owner alone.
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
+  EXPECT_EQ(EnsurePrivateDirectory(base.path(), QStringLiteral("calc"), nullptr), path);
+  EXPECT_EQ(ModeOf(path), 0700u);
+}
+
+TEST(PrivateDirectory, RefusesASymlinkOrAFileInItsPlace) {
+  QTemporaryDir base;
+  const QString elsewhere = base.path() + QStringLiteral("/elsewhere");
+  ASSERT_TRUE(QDir().mkdir(elsewhere));
+  ASSERT_TRUE(QFile::link(elsewhere, base.path() + QStringLiteral("/planted")));
+  QString error;
+  EXPECT_EQ(EnsurePrivateDirectory(base.path(), QStringLiteral("planted"), &error), QString());
+  EXPECT_FALSE(error.isEmpty());
+
+  Touch(base.path() + QStringLiteral("/plain"));
+  EXPECT_EQ(EnsurePrivateDirectory(base.path(), QStringLiteral("plain"), nullptr), QString());
+
+  EXPECT_EQ(EnsurePrivateDirectory(base.path() + QStringLiteral("/missing/deeper"),
+                                   QStringLiteral("calc"), nullptr),
+            QString());
+}
+
+TEST(OutputList, LoadsEveryLineAndKeepsTheOldListWhenUnreadable) {
+  QTemporaryDir base;
+  CalculatorFiles files = NameCalculatorFiles(base.path() + QLatin1Char('/'), 1);
+  Touch(files.outputPath,
+        "          Autocreated\r\n  55\xF8"
+        "45'\r\n   7.03.1985 Th\r\n");
+  ASSERT_TRUE(LoadOutputList(files));
+  EXPECT_EQ(files.outputList, (std::vector<std::string>{"          Autocreated",
+                                                        "  55\xF8"
+                                                        "45'",
+                                                        "   7.03.1985 Th"}));
+
+  QFile::remove(files.outputPath);
+  EXPECT_FALSE(LoadOutputList(files));
+  EXPECT_EQ(files.outputList.size(), 3u);
+}
+
+TEST(CleanUp, DeletesTheFiveFilesAndTheEmptiedDirectory) {
+  QTemporaryDir base;
+  const QString directory = base.path() + QStringLiteral("/calc/");
+  ASSERT_TRUE(QDir().mkpath(directory));
+  const CalculatorFiles first = NameCalculatorFiles(directory, 1);
+  const CalculatorFiles second = NameCalculatorFiles(directory, 2);
+  for (const CalculatorFiles* files : {&first, &second}) {
+    for (const QString& path : {files->executablePath, files->scriptPath, files->flagPath,
+                                files->parameterPath, files->outputPath}) {
+      Touch(path);
+    }
+  }
+  // Another copy of the program still runs with number 2: its files stay.
+  RemoveCalculatorFiles(first);
+  EXPECT_FALSE(QFile::exists(first.executablePath));
+  EXPECT_FALSE(QFile::exists(first.outputPath));
+  EXPECT_TRUE(QFile::exists(second.executablePath));
+
+  RemoveCalculatorFiles(second);
+  EXPECT_FALSE(QDir(directory).exists());
+}
+
+}  // namespace
+}  // namespace frontend
