@@ -27,6 +27,7 @@ import sys
 from decimal import ROUND_HALF_UP, Decimal
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from names import (AUSTRALIAN_STATES, CANADIAN_PROVINCES, COUNTRIES,  # noqa: E402
                    FORMER_SOVIET_UNION, JAPANESE_PREFECTURES, UK_NATIONS)
