@@ -2,14 +2,117 @@
 // the progress dialog and the lunar day of birth.
 #include "frontend/Unit1.h"
 
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QTimeEdit>
+#include <QtDebug>
+
+#include "frontend/Resultdlg.h"
 #include "frontend/calculator_files.h"
+#include "frontend/lunar_day_of_birth.h"
+#include "frontend/parameter_file.h"
+#include "frontend/private_directory.h"
+#include "frontend/progressdialog.h"
+#include "frontend/resources.h"
+#include "frontend/spinedit.h"
+#include "frontend/windows1251.h"
 
-void TForm1::PrepareCalculatorFiles() {}
+namespace {
 
-void TForm1::WriteCalculatorExecutable() {}
+frontend::CalculatorInput InputFromControls(const TForm1& form) {
+  const QDate date = form.DateTimePicker1->date();
+  const QTime time = form.DateTimePicker2->time();
+  frontend::CalculatorInput input;
+  input.day = date.day();
+  input.month = date.month();
+  input.year = date.year();
+  input.hour = time.hour();
+  input.minute = time.minute();
+  input.timeZone = form.SpinEdit13->value();
+  input.latitudeDegrees = form.SpinEdit9->value();
+  input.latitudeMinutes = form.SpinEdit10->value();
+  input.longitudeDegrees = form.SpinEdit11->value();
+  input.longitudeMinutes = form.SpinEdit12->value();
+  return input;
+}
+
+// The birth moment as entered, to the whole second, in local time.
+frontend::LocalMoment BirthFromControls(const TForm1& form) {
+  const QDate date = form.DateTimePicker1->date();
+  const QTime time = form.DateTimePicker2->time();
+  return {date.year(), date.month(), date.day(), time.msecsSinceStartOfDay() / 1000};
+}
+
+bool WriteParameterFile(const CalculatorFiles& files, const frontend::CalculatorInput& input) {
+  const std::string text =
+      frontend::ParameterFileText(input, QFile::encodeName(files.outputPath).toStdString());
+  QSaveFile file(files.parameterPath);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write(text.data(), static_cast<qint64>(text.size()));
+  return file.commit();
+}
+
+QString JoinedLines(const std::vector<std::string>& lines) {
+  QStringList decoded;
+  decoded.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) decoded << DecodeCp1251(line);
+  return decoded.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void TForm1::PrepareCalculatorFiles() {
+  calculatorFiles_ = std::make_unique<CalculatorFiles>();
+  QString error;
+  const QString directory = frontend::CalculatorDirectory(&error);
+  if (directory.isEmpty()) {
+    // Every calculation then reports failure; the solar results still work.
+    qWarning().noquote() << "No private directory for the lunar calculator:" << error;
+    return;
+  }
+  *calculatorFiles_ =
+      frontend::NameCalculatorFiles(directory, frontend::ChooseRunNumber(directory));
+  if (!frontend::WriteScript(*calculatorFiles_)) {
+    qWarning().noquote() << "Cannot write" << calculatorFiles_->scriptPath;
+  }
+}
+
+void TForm1::WriteCalculatorExecutable() {
+  const QByteArray program = LoadResource(QStringLiteral("moon_exe"), QStringLiteral("MOON_EXE"));
+  if (calculatorFiles_ == nullptr || !calculatorFiles_->usable()) return;
+  if (!frontend::WriteExecutable(*calculatorFiles_, program)) {
+    qWarning().noquote() << "Cannot write" << calculatorFiles_->executablePath;
+  }
+}
 
 QString TForm1::RunCalculatorForLunarDay() {
+  if (OKBottomDlg == nullptr) OKBottomDlg = new TOKBottomDlg(this);
+  if (OKBottomDlg1 == nullptr) OKBottomDlg1 = new TOKBottomDlg1(this);
+
+  int result = TOKBottomDlg::kResultCancel;
+  // A parameter file that cannot be written would leave the previous
+  // calculation's inputs in place, so the run is not even started.
+  if (calculatorFiles_ != nullptr && calculatorFiles_->usable() &&
+      WriteParameterFile(*calculatorFiles_, InputFromControls(*this))) {
+    OKBottomDlg->SetCalculation(calculatorFiles_.get(), this);
+    result = OKBottomDlg->exec();
+  }
+
+  if (result == TOKBottomDlg::kResultOk) {
+    Memo1->setPlainText(JoinedLines(calculatorFiles_->outputList));
+    return QString::fromStdString(
+        frontend::LunarDayOfBirth(calculatorFiles_->outputList, BirthFromControls(*this)));
+  }
+  // Without this the user would not learn that the lunar part is missing.
+  OKBottomDlg1->StaticText1->setText(QStringLiteral("Ошибка в приложении"));
+  OKBottomDlg1->SetMainWindow(this);
+  OKBottomDlg1->exec();
   return {};
 }
 
-void TForm1::RemoveCalculatorFiles() {}
+void TForm1::RemoveCalculatorFiles() {
+  if (calculatorFiles_ != nullptr) frontend::RemoveCalculatorFiles(*calculatorFiles_);
+}
