@@ -1,0 +1,179 @@
+// One calculation from the inputs of the main window to its result pages, with
+// the calculator carried inside the program, and what a failed run leaves.
+#include <unistd.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+#include <memory>
+
+#include "frontend/Resultdlg.h"
+#include "frontend/Unit1.h"
+#include "frontend/spinedit.h"
+
+namespace {
+
+const QString kMinskDay22 = QStringLiteral("Дата рождения приходится на 22-й лунный день");
+
+QStringList CalculatorFilesOf(const QString& directory, int runNumber) {
+  QStringList names;
+  for (const char* extension : {".exe", ".bat", ".fla", ".in", ".out"}) {
+    names << directory + QStringLiteral("~moon%1").arg(runNumber) + QLatin1String(extension);
+  }
+  return names;
+}
+
+void Plant(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+}  // namespace
+
+class CalculationEndToEnd : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void startUpCalculationShowsTodaysLunarDay();
+  void minskOn17May1990IsLunarDay22();
+  void failedRunReportsAndKeepsTheSolarResults();
+  void twoCalculationsReuseTheFiveNames();
+  void closingRemovesTheFilesOfThisRunOnly();
+
+ private:
+  // A fresh temporary directory of our own, so the run number is known.
+  QTemporaryDir temporary_;
+  QString directory_;  // the private directory the window uses
+  std::unique_ptr<TForm1> form_;
+  QString errorText_;  // what the result dialog showed, if it was shown
+
+  void SetBirth(QDate date, QTime time, int timeZone);
+  // Runs a calculation, answering the result dialog if it comes up.
+  void Calculate();
+};
+
+void CalculationEndToEnd::initTestCase() {
+  QVERIFY(temporary_.isValid());
+  qputenv("TMPDIR", QFile::encodeName(temporary_.path()));
+  QCOMPARE(QDir::tempPath(), QDir(temporary_.path()).canonicalPath());
+  directory_ = QDir::tempPath() + QStringLiteral("/velunor-%1/").arg(geteuid());
+  // Another program's calculators, still there: numbers 1 and 2 are taken.
+  QVERIFY(QDir().mkpath(directory_));
+  Plant(directory_ + QStringLiteral("~moon1.exe"), "#!/bin/sh\n");
+  Plant(directory_ + QStringLiteral("~moon2.exe"), "#!/bin/sh\n");
+  Plant(directory_ + QStringLiteral("~moon1.in"), "");
+
+  form_ = std::make_unique<TForm1>();
+  form_->show();
+  for (const QString& path : CalculatorFilesOf(directory_, 3).mid(0, 2)) {
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+  }
+}
+
+void CalculationEndToEnd::startUpCalculationShowsTodaysLunarDay() {
+  // The start-up timer runs one calculation for now at Минск.
+  QTRY_VERIFY_WITH_TIMEOUT(!form_->Label1->text().isEmpty(), 30'000);
+  QVERIFY(form_->Label1->text().startsWith(QStringLiteral("Дата рождения приходится на ")));
+  QVERIFY(form_->Label1->text().endsWith(QStringLiteral("-й лунный день")));
+  QVERIFY(form_->Memo1->toPlainText().startsWith(QStringLiteral("          Autocreated\n")));
+  QVERIFY(!form_->Memo7->toPlainText().isEmpty());
+}
+
+void CalculationEndToEnd::SetBirth(QDate date, QTime time, int timeZone) {
+  form_->DateTimePicker1->setDate(date);
+  form_->DateTimePicker2->setTime(time);
+  form_->SpinEdit13->setValue(timeZone);
+}
+
+void CalculationEndToEnd::Calculate() {
+  errorText_.clear();
+  // The result dialog is modal: answer it from inside its own event loop.
+  QTimer answer;
+  answer.setInterval(20);
+  connect(&answer, &QTimer::timeout, this, [this] {
+    auto* dialog = form_->findChild<TOKBottomDlg1*>(QStringLiteral("OKBottomDlg1"));
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    errorText_ = dialog->StaticText1->text();
+    QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+  });
+  answer.start();
+  QTest::mouseClick(form_->Button1, Qt::LeftButton);
+}
+
+void CalculationEndToEnd::minskOn17May1990IsLunarDay22() {
+  QCOMPARE(form_->ComboBox1->currentText(), QStringLiteral("Минск"));
+  SetBirth(QDate(1990, 5, 17), QTime(14, 30), 3);
+  Calculate();
+  QCOMPARE(errorText_, QString());
+  QCOMPARE(form_->Label1->text(), kMinskDay22);
+  for (const QPlainTextEdit* memo : {form_->Memo7, form_->Memo2, form_->Memo6, form_->Memo12}) {
+    QVERIFY2(!memo->toPlainText().trimmed().isEmpty(), qPrintable(memo->objectName()));
+  }
+  const QString world = form_->Memo3->toPlainText();
+  QVERIFY2(world.contains(QStringLiteral("Прави")) || world.contains(QStringLiteral("Яви")) ||
+               world.contains(QStringLiteral("Нави")),
+           qPrintable(world));
+}
+
+void CalculationEndToEnd::failedRunReportsAndKeepsTheSolarResults() {
+  const QString executable = directory_ + QStringLiteral("~moon3.exe");
+  QFile original(executable);
+  QVERIFY(original.open(QIODevice::ReadOnly));
+  const QByteArray calculator = original.readAll();
+  original.close();
+  const QString table = form_->Memo1->toPlainText();
+
+  // A calculator that ends without a table, then no calculator at all.
+  for (const bool present : {true, false}) {
+    QFile::remove(executable);
+    if (present) Plant(executable, "#!/bin/sh\nexit 100\n");
+    SetBirth(QDate(1990, 5, 17), QTime(14, 30), 3);
+    Calculate();
+    QCOMPARE(errorText_, QStringLiteral("Ошибка в приложении"));
+    QVERIFY(!form_->Label1->text().contains(QStringLiteral("22")));
+    QCOMPARE(form_->Memo7->toPlainText(), QString());
+    QCOMPARE(form_->Memo12->toPlainText(), QString());
+    QVERIFY(!form_->Memo4->toPlainText().isEmpty());
+    QVERIFY(!form_->Memo5->toPlainText().isEmpty());
+    QVERIFY(!form_->Memo14->toPlainText().isEmpty());
+    QCOMPARE(form_->Memo1->toPlainText(), table);  // the last good table stays
+  }
+
+  Plant(executable, calculator);
+  Calculate();
+  QCOMPARE(form_->Label1->text(), kMinskDay22);
+}
+
+void CalculationEndToEnd::twoCalculationsReuseTheFiveNames() {
+  Calculate();
+  Calculate();
+  const QStringList left = QDir(directory_).entryList(QDir::Files, QDir::Name);
+  const QStringList expected = {QStringLiteral("~moon1.exe"), QStringLiteral("~moon1.in"),
+                                QStringLiteral("~moon2.exe"), QStringLiteral("~moon3.bat"),
+                                QStringLiteral("~moon3.exe"), QStringLiteral("~moon3.fla"),
+                                QStringLiteral("~moon3.in"),  QStringLiteral("~moon3.out")};
+  QCOMPARE(left, expected);
+}
+
+void CalculationEndToEnd::closingRemovesTheFilesOfThisRunOnly() {
+  form_.reset();
+  for (const QString& path : CalculatorFilesOf(directory_, 3)) {
+    QVERIFY2(!QFile::exists(path), qPrintable(path));
+  }
+  QVERIFY(QFile::exists(directory_ + QStringLiteral("~moon1.exe")));
+  QVERIFY(QFile::exists(directory_ + QStringLiteral("~moon2.exe")));
+}
+
+QTEST_MAIN(CalculationEndToEnd)
+#include "calculation_e2e_test.moc"
