@@ -8,10 +8,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimeEdit>
+#include <algorithm>
 
 #include "frontend/Unit1.h"
+#include "frontend/date_pickers.h"
 #include "frontend/spinedit.h"
 #include "frontend/user_locale.h"
 
@@ -43,6 +46,25 @@ QLabel* MakeMark(QWidget* parent, const char* name, int left, int top, const QSt
   return label;
 }
 
+// Moves a caption left of its control just far enough that the two do not
+// overlap, and condenses its letters when even that leaves too little room: the
+// system font may be wider than the one the form was drawn for.
+void KeepLeftOf(QLabel* label, const QWidget* control) {
+  constexpr int kGap = 3;
+  constexpr int kLeftmost = 2;
+  const int room = control->x() - kGap - kLeftmost;
+  if (label->width() > room) {
+    QFont condensed = label->font();
+    condensed.setStretch(std::max(70, 100 * room / label->width()));
+    label->setFont(condensed);
+    label->adjustSize();
+  }
+  const int right = control->x() - kGap;
+  if (label->x() + label->width() > right) {
+    label->move(std::max(kLeftmost, right - label->width()), label->y());
+  }
+}
+
 QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& geometry) {
   auto* edit = Named(new QLineEdit(parent), name);
   edit->setGeometry(geometry);
@@ -65,6 +87,7 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& geometr
   memo->setReadOnly(readOnly);
   if (readOnly) memo->setFrameShape(QFrame::NoFrame);
   memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setTabStopDistance(8 * memo->fontMetrics().averageCharWidth());
   return memo;
 }
@@ -83,6 +106,15 @@ QWidget* AddPage(QTabWidget* pages, const char* name, const QString& caption) {
   auto* page = Named(new QWidget(pages), name);
   pages->addTab(page, caption);
   return page;
+}
+
+// The locale's long date without the day of the week, which the picker has no
+// room for.
+QString LongDateFormat(const QLocale& locale) {
+  QString format = locale.dateFormat(QLocale::LongFormat);
+  static const QRegularExpression weekDay(QStringLiteral("d{4}[,.]?\\s*|\\s*[,.]?\\s*d{4}"));
+  format.remove(weekDay);
+  return format.trimmed();
 }
 
 QFont BoldPixelFont(QFont font, int pixels) {
@@ -110,24 +142,31 @@ void TForm1::CreatePersonalGroup() {
   RadioButton2 = Named(new QRadioButton(QStringLiteral("Ж"), GroupBox3), "RadioButton2");
   RadioButton2->move(96, 80);
   RadioButton2->adjustSize();
+  KeepLeftOf(Label26, Edit1);
+  KeepLeftOf(Label27, Edit2);
+  KeepLeftOf(Label28, Edit3);
+  KeepLeftOf(Label29, RadioButton1);
 }
 
 void TForm1::CreateDateGroup() {
   GroupBox2 = Named(new QGroupBox(QStringLiteral("Дата и время рождения"), this), "GroupBox2");
   GroupBox2->setGeometry(212, 0, 281, 100);
   Label17 = MakeLabel(GroupBox2, "Label17", 90, 20, QStringLiteral("Дата"));
-  DateTimePicker1 = Named(new QDateEdit(GroupBox2), "DateTimePicker1");
+  DateTimePicker1 = Named(new TDatePicker(GroupBox2), "DateTimePicker1");
   DateTimePicker1->setGeometry(120, 17, 153, 21);
   DateTimePicker1->setLocale(UserLocale());
-  DateTimePicker1->setDisplayFormat(UserLocale().dateFormat(QLocale::LongFormat));
+  DateTimePicker1->setDisplayFormat(LongDateFormat(UserLocale()));
   DateTimePicker1->setCalendarPopup(true);
   Label18 = MakeLabel(GroupBox2, "Label18", 84, 41, QStringLiteral("Время"));
-  DateTimePicker2 = Named(new QTimeEdit(GroupBox2), "DateTimePicker2");
+  DateTimePicker2 = Named(new TTimePicker(GroupBox2), "DateTimePicker2");
   DateTimePicker2->setGeometry(119, 38, 65, 21);
   DateTimePicker2->setDisplayFormat(QStringLiteral("H:mm"));
   Label19 = MakeLabel(GroupBox2, "Label19", 8, 62, QStringLiteral("Разница с гринвичем"));
   SpinEdit13 = MakeSpinEdit(GroupBox2, "SpinEdit13", {119, 59, 40, 22}, -12, 12, 3);
   Label3 = MakeLabel(GroupBox2, "Label3", 160, 64, QStringLiteral("ч."));
+  KeepLeftOf(Label17, DateTimePicker1);
+  KeepLeftOf(Label18, DateTimePicker2);
+  KeepLeftOf(Label19, SpinEdit13);
 }
 
 void TForm1::CreatePlaceGroup() {
@@ -151,6 +190,9 @@ void TForm1::CreatePlaceGroup() {
   // A plain list popup, so that twelve rows show whatever the style.
   ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+  KeepLeftOf(Label11, SpinEdit9);
+  KeepLeftOf(Label14, SpinEdit11);
+  KeepLeftOf(Label2, ComboBox1);
 }
 
 void TForm1::CreateSummaryAndButton() {

@@ -1,0 +1,263 @@
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimeEdit>
+#include <memory>
+
+#include "frontend/Unit1.h"
+#include "frontend/spinedit.h"
+
+namespace {
+
+template <typename Widget>
+Widget* Find(QWidget& window, const char* name) {
+  auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+  if (widget == nullptr) qFatal("no widget %s", name);
+  return widget;
+}
+
+QList<int32_t> Coordinates(QWidget& window) {
+  return {Find<TSpinEdit>(window, "SpinEdit9")->value(),
+          Find<TSpinEdit>(window, "SpinEdit10")->value(),
+          Find<TSpinEdit>(window, "SpinEdit11")->value(),
+          Find<TSpinEdit>(window, "SpinEdit12")->value()};
+}
+
+// Picks a place in the drop-down as the user does.
+void ChoosePlace(QWidget& window, const QString& name) {
+  auto* places = Find<QComboBox>(window, "ComboBox1");
+  const int index = places->findText(name, Qt::MatchExactly);
+  QVERIFY2(index >= 0, qPrintable(name));
+  places->setCurrentIndex(index);
+  emit places->activated(index);
+}
+
+QString TabCaption(QWidget& window, const char* pages, int index) {
+  return Find<QTabWidget>(window, pages)->tabText(index);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TForm1> form_;
+
+ private slots:
+  void init() { form_ = std::make_unique<TForm1>(); }
+  void cleanup() { form_.reset(); }
+
+  void windowHasFixedSizeAndCaptions() {
+    TForm1& w = *form_;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Велунор"));
+    QCOMPARE(w.minimumSize(), QSize(794, 714));
+    QCOMPARE(w.maximumSize(), QSize(794, 714));
+    QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+    QCOMPARE(Find<QGroupBox>(w, "GroupBox2")->title(), QStringLiteral("Дата и время рождения"));
+    QCOMPARE(Find<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Место рождения"));
+    QVERIFY(Find<QGroupBox>(w, "GroupBox3")->title().isEmpty());
+    QCOMPARE(Find<QLabel>(w, "Label19")->text(), QStringLiteral("Разница с гринвичем"));
+    QCOMPARE(Find<QLabel>(w, "Label2")->text(), QStringLiteral("Населенный пункт"));
+    QCOMPARE(Find<QPushButton>(w, "Button1")->text(), QStringLiteral("Расчет"));
+    QCOMPARE(Find<QLineEdit>(w, "Edit1")->text(), QStringLiteral("Иванов"));
+    QCOMPARE(Find<QLineEdit>(w, "Edit2")->text(), QStringLiteral("Иван"));
+    QCOMPARE(Find<QLineEdit>(w, "Edit3")->text(), QStringLiteral("Иванович"));
+    QVERIFY(Find<QRadioButton>(w, "RadioButton1")->isChecked());
+    QCOMPARE(Find<TSpinEdit>(w, "SpinEdit13")->value(), 3);
+    QVERIFY(Find<QLabel>(w, "Label1")->text().isEmpty());
+    QVERIFY(Find<QPlainTextEdit>(w, "Memo1")->isHidden());
+
+    const QFont mark = Find<QLabel>(w, "Label15")->font();
+    QVERIFY(mark.bold());
+    QCOMPARE(mark.pixelSize(), 16);
+    QCOMPARE(Find<QLabel>(w, "Label13")->text(), QStringLiteral("'"));
+  }
+
+  void pagesAndTheirCaptions() {
+    TForm1& w = *form_;
+    QCOMPARE(TabCaption(w, "PageControl1", 0), QStringLiteral("Солнечный гороскоп"));
+    QCOMPARE(TabCaption(w, "PageControl1", 1), QStringLiteral("Лунный гороскоп"));
+    QCOMPARE(TabCaption(w, "PageControl1", 2), QStringLiteral("Гороскоп по дням недели"));
+    QCOMPARE(TabCaption(w, "PageControl3", 0), QStringLiteral("Общедоступный "));
+    QCOMPARE(TabCaption(w, "PageControl3", 1), QStringLiteral("Тайный "));
+    QCOMPARE(TabCaption(w, "PageControl2", 0), QStringLiteral("Неблоприятные дни"));
+    QCOMPARE(TabCaption(w, "PageControl2", 1),
+             QStringLiteral("Значение лунного дня из гороскопа \"Берегинь\"*"));
+    QCOMPARE(TabCaption(w, "PageControl2", 2),
+             QStringLiteral("Связь здоровья и продолжительности жизни с рождением по дням луны**"));
+    QCOMPARE(TabCaption(w, "PageControl2", 3), QStringLiteral("О днях добрых и злых***"));
+    QCOMPARE(TabCaption(w, "PageControl2", 4), QStringLiteral("Качества, придаваемые ножу"));
+
+    // Shown at start: the solar page with its secret part, the unfavourable days.
+    QCOMPARE(Find<QTabWidget>(w, "PageControl1")->currentWidget()->objectName(),
+             QStringLiteral("TabSheet2"));
+    QCOMPARE(Find<QTabWidget>(w, "PageControl3")->currentWidget()->objectName(),
+             QStringLiteral("TabSheet10"));
+    QCOMPARE(Find<QTabWidget>(w, "PageControl2")->currentWidget()->objectName(),
+             QStringLiteral("TabSheet4"));
+  }
+
+  void fixedTexts() {
+    TForm1& w = *form_;
+    QCOMPARE(Find<QPlainTextEdit>(w, "Memo8")->toPlainText(),
+             QStringLiteral("Января\t\t1, 2, 9, 15, 26, 30\n"
+                            "Февраля\t\t1, 3, 7, 8, 9, 11, 14, 24, 26\n"
+                            "Марта\t\t2, 3, 4, 15, 18, 20, 25\n"
+                            "Апреля\t\t3, 4, 5, 6, 8, 20, 21, 25, 30\n"
+                            "Майя\t\t2, 3, 6, 8, 12, 20, 21, 22, 27\n"
+                            "Июня\t\t2, 3, 4, 5, 6, 7, 8, 20, 21, 22\n"
+                            "Июля\t\t2, 4, 5, 6, 7, 8, 10, 12, 21, 22, 28\n"
+                            "Августа\t\t4, 7, 8, 16, 18, 20\n"
+                            "Сентября\t2, 3, 4, 8, 21, 24\n"
+                            "Октября\t\t1, 2, 4, 5, 8, 9, 21, 22, 24, 30\n"
+                            "Ноября\t\t1, 4, 5, 8, 11, 21\n"
+                            "Декабря \t2, 3, 8, 21, 22, 24 "));
+    const QStringList memo13 = Find<QPlainTextEdit>(w, "Memo13")->toPlainText().split(u'\n');
+    QCOMPARE(memo13.size(), 31);
+    QVERIFY(memo13.contains(QStringLiteral("I период - с 22 декабря по 21 марта - корни ")));
+    QVERIFY(memo13.contains(QStringLiteral("IV период -с 19 до 1 ч. - семена.")));
+    QCOMPARE(Find<QLabel>(w, "Label4")->text(),
+             QStringLiteral("Вторым календарем, используемым славянами, был лунный. "));
+    QCOMPARE(Find<QLabel>(w, "StaticText7")->text(), QStringLiteral("Солнечный символ месяца"));
+    for (const char* name : {"Memo9", "Memo10", "Memo11"}) {
+      QVERIFY2(!Find<QPlainTextEdit>(w, name)->toPlainText().isEmpty(), name);
+    }
+    for (const char* name : {"Label5", "StaticText2", "StaticText4"}) {
+      QVERIFY2(!Find<QLabel>(w, name)->text().isEmpty(), name);
+    }
+  }
+
+  void startsAtMinskWithTodaysResults() {
+    TForm1& w = *form_;
+    auto* places = Find<QComboBox>(w, "ComboBox1");
+    QCOMPARE(places->currentText(), QStringLiteral("Минск"));
+    QCOMPARE(places->itemText(0), QStringLiteral("Aalborg, Denmark"));  // line 0 is not offered
+    QCOMPARE(places->findText(QStringLiteral("Aachen, Germany")), -1);
+    QCOMPARE(places->maxVisibleItems(), 12);
+    QVERIFY(!places->isEditable());
+    QCOMPARE(Coordinates(w), (QList<int32_t>{53, 54, 27, 34}));
+
+    const QDate today = QDate::currentDate();
+    QCOMPARE(Find<QDateEdit>(w, "DateTimePicker1")->date(), today);
+    QVERIFY(qAbs(Find<QTimeEdit>(w, "DateTimePicker2")->time().secsTo(QTime::currentTime())) < 5);
+
+    // Before the first turn of the event loop the picture area is an empty frame.
+    const QImage empty = Find<QLabel>(w, "Image1")->pixmap().toImage();
+    QCOMPARE(empty.size(), QSize(200, 200));
+    QCOMPARE(QColor(empty.pixel(0, 0)), QColor(Qt::black));
+    QCOMPARE(QColor(empty.pixel(199, 199)), QColor(Qt::black));
+    QCOMPARE(QColor(empty.pixel(100, 100)), QColor(Qt::white));
+
+    // The start-up timer composes today's results once the loop runs.
+    auto* memo14 = Find<QPlainTextEdit>(w, "Memo14");
+    QTRY_VERIFY(!memo14->toPlainText().isEmpty());
+    const QStringList weekDay = memo14->toPlainText().split(u'\n');
+    QCOMPARE(weekDay.size(), 12);
+    QVERIFY(weekDay[0].startsWith(today.toString(QStringLiteral("dd.MM.yyyy")) + ", "));
+    QVERIFY(weekDay[2].startsWith(QStringLiteral("Бог:\t\t")));
+    QVERIFY(Find<QPlainTextEdit>(w, "Memo3")
+                ->toPlainText()
+                .startsWith(QStringLiteral("Вы родились в ")));
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo4")->toPlainText().isEmpty());
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo5")->toPlainText().isEmpty());
+    QVERIFY(Find<QLabel>(w, "Label1")
+                ->text()
+                .startsWith(QStringLiteral("Дата рождения приходится на ")));
+
+    // The month's picture inside a one-pixel frame.
+    const QImage shown = Find<QLabel>(w, "Image1")->pixmap().toImage();
+    const QImage& picture = w.ImageList1.at(today.month() - 1);
+    QCOMPARE(QColor(shown.pixel(0, 0)), QColor(Qt::black));
+    QCOMPARE(shown.copy(1, 1, 198, 198),
+             picture.copy(1, 1, 198, 198).convertToFormat(shown.format()));
+  }
+
+  void choosingPlacesFillsTheBoxes() {
+    TForm1& w = *form_;
+    ChoosePlace(w, QStringLiteral("Buenos Aires"));
+    QCOMPARE(Coordinates(w), (QList<int32_t>{-34, 36, -58, 27}));
+    // "-00,10": the southern sign of zero degrees cannot be held by the box.
+    ChoosePlace(w, QStringLiteral("Kito"));
+    QCOMPARE(Coordinates(w), (QList<int32_t>{0, 10, -78, 48}));
+    ChoosePlace(w, QStringLiteral("Accra"));
+    QCOMPARE(Coordinates(w), (QList<int32_t>{5, 33, 0, 13}));
+    ChoosePlace(w, QStringLiteral("Минск"));
+    QCOMPARE(Coordinates(w), (QList<int32_t>{53, 54, 27, 34}));
+  }
+
+  void placeThatDoesNotReadLeavesTheBoxes() {
+    TForm1& w = *form_;
+    w.placeList.append(QStringLiteral("Nowhere, Test=#VALUE!\t141,01"));
+    Find<QComboBox>(w, "ComboBox1")->addItem(QStringLiteral("Nowhere, Test"));
+    ChoosePlace(w, QStringLiteral("Nowhere, Test"));
+    QCOMPARE(Coordinates(w), (QList<int32_t>{53, 54, 27, 34}));
+  }
+
+  void coordinateBoxesClampToTheirRanges() {
+    TForm1& w = *form_;
+    const QList<std::tuple<const char*, int32_t, int32_t>> ranges = {{"SpinEdit9", -90, 90},
+                                                                     {"SpinEdit10", 0, 60},
+                                                                     {"SpinEdit11", -180, 180},
+                                                                     {"SpinEdit12", 0, 60},
+                                                                     {"SpinEdit13", -12, 12}};
+    for (const auto& [name, minimum, maximum] : ranges) {
+      auto* box = Find<TSpinEdit>(w, name);
+      box->setValue(1000);
+      QCOMPARE(box->value(), maximum);
+      box->setValue(-1000);
+      QCOMPARE(box->value(), minimum);
+    }
+  }
+
+  void datePickerShowsTheLongDateAndTimePickerKeepsSeconds() {
+    TForm1& w = *form_;
+    auto* date = Find<QDateEdit>(w, "DateTimePicker1");
+    date->setDate(QDate(1990, 5, 17));
+    QVERIFY2(date->text().contains(QStringLiteral("мая 1990")), qPrintable(date->text()));
+    auto* time = Find<QTimeEdit>(w, "DateTimePicker2");
+    time->setTime(QTime(14, 30, 45));
+    QCOMPARE(time->text(), QStringLiteral("14:30"));
+    QCOMPARE(time->time(), QTime(14, 30, 45));
+  }
+
+  void enterPressesCalculate() {
+    TForm1& w = *form_;
+    auto* memo14 = Find<QPlainTextEdit>(w, "Memo14");
+    QTRY_VERIFY(!memo14->toPlainText().isEmpty());
+    memo14->clear();
+    Find<QDateEdit>(w, "DateTimePicker1")->setDate(QDate(2026, 12, 5));  // a Saturday
+    QTest::keyClick(Find<QLineEdit>(w, "Edit1"), Qt::Key_Return);
+    QVERIFY(memo14->toPlainText().startsWith(QStringLiteral("05.12.2026, Суббота")));
+  }
+
+  void tabOrderFollowsTheForm() {
+    TForm1& w = *form_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    w.findChild<QWidget*>(QStringLiteral("DateTimePicker1"))->setFocus();
+    const QStringList expected = {"DateTimePicker2", "SpinEdit13", "SpinEdit9", "SpinEdit10",
+                                  "SpinEdit11",      "SpinEdit12", "ComboBox1", "PageControl1"};
+    QStringList visited;
+    for (int step = 0; step < expected.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      if (qobject_cast<QTabBar*>(focus) != nullptr) focus = focus->parentWidget();
+      visited.append(focus->objectName());
+    }
+    QCOMPARE(visited, expected);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
