@@ -37,7 +37,10 @@ bool AboveHalfCircle(const PositionRecord& r) {
   return CompareLongitudes(r, kHalfCircleRecord) == 3;
 }
 
-// b - a in seconds; both moments are in the same time zone.
+// b - a in whole clock seconds; both moments are in the same time zone.
+// Counted on the clocks rather than as a difference of day numbers, whose
+// rounding residue would now and then let a 4-second bracket through and
+// shift the moonrise (and every later search) by a second or more.
 int64_t SecondsBetween(const MomentRecord& a, const MomentRecord& b) {
   return (int64_t{b.dateTime.julianDay} - a.dateTime.julianDay) * 86400 +
          (int64_t{b.dateTime.secondsOfDay} - a.dateTime.secondsOfDay);
