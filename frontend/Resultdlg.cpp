@@ -23,6 +23,7 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent) {
   StaticText1->setObjectName(QStringLiteral("StaticText1"));
   StaticText1->setGeometry(14, 16, 259, 33);
   StaticText1->setWordWrap(true);
+  StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   OKBtn = new QPushButton(QStringLiteral("OK"), this);
   OKBtn->setObjectName(QStringLiteral("OKBtn"));
