@@ -16,6 +16,7 @@
 #include "frontend/Unit1.h"
 #include "frontend/date_pickers.h"
 #include "frontend/spinedit.h"
+#include "frontend/tab_rows.h"
 #include "frontend/user_locale.h"
 
 namespace {
@@ -258,8 +259,6 @@ void TForm1::CreateLunarPage() {
 void TForm1::CreateLunarSubPages() {
   PageControl2 = Named(new QTabWidget(TabSheet1), "PageControl2");
   PageControl2->setGeometry(8, 224, 769, 233);
-  PageControl2->setUsesScrollButtons(true);
-  PageControl2->setElideMode(Qt::ElideNone);
 
   TabSheet4 = AddPage(PageControl2, "TabSheet4", QStringLiteral("Неблоприятные дни"));
   Memo11 = MakeMemo(TabSheet4, "Memo11", {0, 4, 481, 181});
@@ -286,6 +285,7 @@ void TForm1::CreateLunarSubPages() {
   TabSheet7 = AddPage(PageControl2, "TabSheet7", QStringLiteral("Качества, придаваемые ножу"));
   Memo12 = MakeMemo(TabSheet7, "Memo12", {8, 2, 753, 55});
   PageControl2->setCurrentWidget(TabSheet4);
+  new TabRows(PageControl2);
 }
 
 void TForm1::CreateWeekDayPage() {
