@@ -15,6 +15,7 @@
 
 #include "frontend/Unit1.h"
 #include "frontend/date_pickers.h"
+#include "frontend/dropdown_list.h"
 #include "frontend/spinedit.h"
 #include "frontend/tab_rows.h"
 #include "frontend/user_locale.h"
@@ -184,7 +185,7 @@ void TForm1::CreatePlaceGroup() {
   SpinEdit12 = MakeSpinEdit(GroupBox1, "SpinEdit12", {176, 38, 40, 22}, 0, 60, 35);
   Label16 = MakeMark(GroupBox1, "Label16", 218, 35, QStringLiteral("'"));
   Label2 = MakeLabel(GroupBox1, "Label2", 7, 63, QStringLiteral("Населенный пункт"));
-  ComboBox1 = Named(new QComboBox(GroupBox1), "ComboBox1");
+  ComboBox1 = Named(new TDropDownList(GroupBox1), "ComboBox1");
   ComboBox1->setGeometry(104, 60, 185, 21);
   ComboBox1->setEditable(false);
   ComboBox1->setMaxVisibleItems(12);

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 
 #include "frontend/Unit1.h"
 #include "frontend/spinedit.h"
+#include "frontend/tab_rows.h"
 
 namespace {
 
@@ -201,6 +203,37 @@ class MainWindowTest : public QObject {
     Find<QComboBox>(w, "ComboBox1")->addItem(QStringLiteral("Nowhere, Test"));
     ChoosePlace(w, QStringLiteral("Nowhere, Test"));
     QCOMPARE(Coordinates(w), (QList<int32_t>{53, 54, 27, 34}));
+  }
+
+  void typingOpensThePlaceListAndEnterChooses() {
+    TForm1& w = *form_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* places = Find<QComboBox>(w, "ComboBox1");
+    QTest::keyClicks(places, QStringLiteral("Buenos"));
+    QTRY_VERIFY(places->view()->isVisible());
+    QTest::keyClick(places->view(), Qt::Key_Return);
+    QTRY_VERIFY(!places->view()->isVisible());
+    QCOMPARE(places->currentText(), QStringLiteral("Buenos Aires"));
+    QCOMPARE(Coordinates(w), (QList<int32_t>{-34, 36, -58, 27}));
+  }
+
+  void lunarSubPageTabsShowEveryCaption() {
+    TForm1& w = *form_;
+    auto* pages = Find<QTabWidget>(w, "PageControl2");
+    auto* rows = Find<TabRows>(w, "PageControl2Tabs");
+    for (int i = 0; i < pages->count(); ++i) {
+      const QRect tab = rows->tabRect(i);
+      QVERIFY(rows->rect().contains(tab));
+      QVERIFY2(tab.width() > rows->fontMetrics().horizontalAdvance(pages->tabText(i)),
+               qPrintable(pages->tabText(i)));
+      for (int j = 0; j < i; ++j) QVERIFY(!tab.intersects(rows->tabRect(j)));
+    }
+    // A click shows the page, and its row moves next to the pages.
+    QTest::mouseClick(rows, Qt::LeftButton, {}, rows->tabRect(pages->count() - 1).center());
+    QCOMPARE(pages->currentIndex(), pages->count() - 1);
+    QCOMPARE(rows->tabRect(pages->count() - 1).bottom(), rows->height() - 1);
+    QCOMPARE(rows->geometry().bottom() + 1, pages->geometry().top());
   }
 
   void coordinateBoxesClampToTheirRanges() {

@@ -1,0 +1,17 @@
+#include "frontend/dropdown_list.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+
+void TDropDownList::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  const bool typing = !text.isEmpty() && text.at(0).isPrint() &&
+                      !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (typing && !view()->isVisible()) {
+    showPopup();
+    view()->keyboardSearch(text);
+    event->accept();
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
