@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include <QDir>
 #include <QFile>
@@ -63,20 +64,39 @@ bool IsOnNoExecMount(const QString& path) {
 }
 
 QString CalculatorDirectory(QString* error) {
-  const QString temporary = QDir::tempPath();
-  if (!IsOnNoExecMount(temporary)) {
-    return EnsurePrivateDirectory(temporary, DirectoryName(true), error);
-  }
+  // Candidates in order of preference; a later one is tried when an earlier
+  // one cannot run programs or is refused (say, another user holds our name in
+  // the shared temporary directory).
+  struct Candidate {
+    QString base;
+    bool shared;
+  };
+  std::vector<Candidate> candidates = {{QDir::tempPath(), true}};
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty() && QDir(runtime).exists() && !IsOnNoExecMount(runtime)) {
-    return EnsurePrivateDirectory(runtime, DirectoryName(false), error);
-  }
+  if (!runtime.isEmpty() && QDir(runtime).exists()) candidates.push_back({runtime, false});
   const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-  if (cache.isEmpty() || !QDir().mkpath(cache)) {
-    if (error) *error = QStringLiteral("no user cache directory");
-    return {};
+  if (!cache.isEmpty()) candidates.push_back({cache, false});
+
+  QString reasons;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    const Candidate& candidate = candidates[i];
+    const bool last = i + 1 == candidates.size();
+    if (!last && IsOnNoExecMount(candidate.base)) {
+      reasons += candidate.base + QStringLiteral(": mounted noexec; ");
+      continue;
+    }
+    if (!QDir().mkpath(candidate.base)) {
+      reasons += candidate.base + QStringLiteral(": cannot be created; ");
+      continue;
+    }
+    QString reason;
+    const QString path =
+        EnsurePrivateDirectory(candidate.base, DirectoryName(candidate.shared), &reason);
+    if (!path.isEmpty()) return path;
+    reasons += reason + QStringLiteral("; ");
   }
-  return EnsurePrivateDirectory(cache, DirectoryName(false), error);
+  if (error) *error = reasons.isEmpty() ? QStringLiteral("no directory to use") : reasons;
+  return {};
 }
 
 }  // namespace frontend

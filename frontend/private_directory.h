@@ -17,9 +17,9 @@ QString EnsurePrivateDirectory(const QString& base, const QString& name, QString
 bool IsOnNoExecMount(const QString& path);
 
 // The private directory for this program's calculator files: inside the
-// system's temporary directory, or, when that is mounted noexec, under
-// $XDG_RUNTIME_DIR or else the user's cache directory. Empty when none can be
-// made safe; `error` says why.
+// system's temporary directory, or, when that is mounted noexec or our name
+// there is refused, under $XDG_RUNTIME_DIR or else the user's cache directory.
+// Empty when none can be made safe; `error` says why.
 QString CalculatorDirectory(QString* error);
 
 }  // namespace frontend

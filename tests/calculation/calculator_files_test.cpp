@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,14 @@ mode_t ModeOf(const QString& path) {
   struct stat status {};
   EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &status), 0);
   return status.st_mode & 07777;
+}
+
+void Restore(const char* name, const QByteArray& value) {
+  if (value.isNull()) {
+    qunsetenv(name);
+  } else {
+    qputenv(name, value);
+  }
 }
 
 TEST(RunNumber, SkipsNumbersWhoseExecutableExists) {
@@ -102,6 +111,25 @@ TEST(PrivateDirectory, RefusesASymlinkOrAFileInItsPlace) {
   EXPECT_EQ(EnsurePrivateDirectory(base.path() + QStringLiteral("/missing/deeper"),
                                    QStringLiteral("calc"), nullptr),
             QString());
+}
+
+TEST(PrivateDirectory, FallsBackToTheUsersOwnPlaceWhenTheSharedOneIsTaken) {
+  QTemporaryDir shared;
+  QTemporaryDir runtime;
+  const QByteArray oldTemporary = qgetenv("TMPDIR");
+  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("TMPDIR", QFile::encodeName(shared.path()));
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  // Someone else got there first with our name.
+  const QString taken = QDir::tempPath() + QStringLiteral("/velunor-%1").arg(geteuid());
+  ASSERT_TRUE(QFile::link(shared.path(), taken));
+
+  QString error;
+  const QString chosen = CalculatorDirectory(&error);
+  Restore("TMPDIR", oldTemporary);
+  Restore("XDG_RUNTIME_DIR", oldRuntime);
+  EXPECT_EQ(chosen, QDir(runtime.path()).canonicalPath() + QStringLiteral("/velunor/"))
+      << error.toStdString();
 }
 
 TEST(OutputList, LoadsEveryLineAndKeepsTheOldListWhenUnreadable) {
