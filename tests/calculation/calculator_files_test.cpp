@@ -132,42 +132,16 @@ TEST(PrivateDirectory, FallsBackToTheUsersOwnPlaceWhenTheSharedOneIsTaken) {
       << error.toStdString();
 }
 
-TEST(OutputList, LoadsEveryLineAndKeepsTheOldListWhenUnreadable) {
-  QTemporaryDir base;
-  CalculatorFiles files = NameCalculatorFiles(base.path() + QLatin1Char('/'), 1);
-  Touch(files.outputPath,
-        "          Autocreated\r\n  55\xF8"
-        "45'\r\n   7.03.1985 Th\r\n");
-  ASSERT_TRUE(LoadOutputList(files));
-  EXPECT_EQ(files.outputList, (std::vector<std::string>{"          Autocreated",
-                                                        "  55\xF8"
-                                                        "45'",
-                                                        "   7.03.1985 Th"}));
-
-  QFile::remove(files.outputPath);
-  EXPECT_FALSE(LoadOutputList(files));
-  EXPECT_EQ(files.outputList.size(), 3u);
-}
-
 TEST(CleanUp, DeletesTheFiveFilesAndTheEmptiedDirectory) {
   QTemporaryDir base;
   const QString directory = base.path() + QStringLiteral("/calc/");
   ASSERT_TRUE(QDir().mkpath(directory));
-  const CalculatorFiles first = NameCalculatorFiles(directory, 1);
-  const CalculatorFiles second = NameCalculatorFiles(directory, 2);
-  for (const CalculatorFiles* files : {&first, &second}) {
-    for (const QString& path : {files->executablePath, files->scriptPath, files->flagPath,
-                                files->parameterPath, files->outputPath}) {
-      Touch(path);
-    }
+  const CalculatorFiles files = NameCalculatorFiles(directory, 1);
+  for (const QString& path : {files.executablePath, files.scriptPath, files.flagPath,
+                              files.parameterPath, files.outputPath}) {
+    Touch(path);
   }
-  // Another copy of the program still runs with number 2: its files stay.
-  RemoveCalculatorFiles(first);
-  EXPECT_FALSE(QFile::exists(first.executablePath));
-  EXPECT_FALSE(QFile::exists(first.outputPath));
-  EXPECT_TRUE(QFile::exists(second.executablePath));
-
-  RemoveCalculatorFiles(second);
+  RemoveCalculatorFiles(files);
   EXPECT_FALSE(QDir(directory).exists());
 }
 

@@ -70,11 +70,6 @@ TEST_F(ProgressDialogTest, FailsWhenTheCalculatorWritesNoTable) {
   EXPECT_EQ(files_.outputList, std::vector<std::string>{"previous table"});
 }
 
-TEST_F(ProgressDialogTest, FailsWhenTheCalculatorIsMissing) {
-  TOKBottomDlg dialog;
-  EXPECT_EQ(Run(dialog), TOKBottomDlg::kResultCancel);
-}
-
 TEST_F(ProgressDialogTest, NeverTakesThePreviousRunsFilesForThisRuns) {
   ASSERT_TRUE(frontend::WriteExecutable(files_, kWritesTable));
   TOKBottomDlg dialog;
