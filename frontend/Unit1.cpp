@@ -54,6 +54,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
+  setWindowIcon(LoadMainIcon());
   move(234, 49);
   QFont formFont = font();
   formFont.setPointSize(8);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPixmap>
 
 namespace {
 
@@ -29,4 +30,19 @@ QByteArray LoadResource(const QString& type, const QString& name) {
     }
   }
   throw ResourceNotFound(name);
+}
+
+QIcon LoadMainIcon() {
+  QIcon icon;
+  for (const char* size : {"16", "32"}) {
+    try {
+      QPixmap pixmap;
+      if (pixmap.loadFromData(
+              LoadResource(QStringLiteral("MAINICON"), QString::fromLatin1(size)))) {
+        icon.addPixmap(pixmap);
+      }
+    } catch (const ResourceNotFound&) {
+    }
+  }
+  return icon;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIcon>
 #include <QString>
 #include <stdexcept>
 
@@ -17,3 +18,7 @@ class ResourceNotFound : public std::runtime_error {
 // The bytes of the resource, type and name matched without regard to letter
 // case. Throws ResourceNotFound.
 QByteArray LoadResource(const QString& type, const QString& name);
+
+// The program icon, resource MAINICON in 16 x 16 and 32 x 32 pixels; empty when
+// missing, since a window without its icon still works.
+QIcon LoadMainIcon();

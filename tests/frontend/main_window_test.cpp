@@ -64,6 +64,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.minimumSize(), QSize(794, 714));
     QCOMPARE(w.maximumSize(), QSize(794, 714));
     QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    const QList<QSize> iconSizes = w.windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
 
     QCOMPARE(Find<QGroupBox>(w, "GroupBox2")->title(), QStringLiteral("Дата и время рождения"));
     QCOMPARE(Find<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Место рождения"));
