@@ -18,6 +18,7 @@
 #include "frontend/Resultdlg.h"
 #include "frontend/Unit1.h"
 #include "frontend/spinedit.h"
+#include "frontend/windows1251.h"
 
 namespace {
 
@@ -117,8 +118,18 @@ void CalculationEndToEnd::minskOn17May1990IsLunarDay22() {
   Calculate();
   QCOMPARE(errorText_, QString());
   QCOMPARE(form_->Label1->text(), kMinskDay22);
-  for (const QPlainTextEdit* memo : {form_->Memo7, form_->Memo2, form_->Memo6, form_->Memo12}) {
-    QVERIFY2(!memo->toPlainText().trimmed().isEmpty(), qPrintable(memo->objectName()));
+  // The lunar pages hold what day 22 gives for this date, not another day's.
+  const content::Composition day22 = content::Compose(form_->tables, {1990, 5, 17}, "22", "");
+  const std::pair<const QPlainTextEdit*, const content::Lines*> pages[] = {
+      {form_->Memo7, &day22.memo7},
+      {form_->Memo2, &day22.memo2},
+      {form_->Memo6, &day22.memo6},
+      {form_->Memo12, &day22.memo12}};
+  for (const auto& [memo, lines] : pages) {
+    QVERIFY2(!lines->empty(), qPrintable(memo->objectName()));
+    QStringList expected;
+    for (const std::string& line : *lines) expected << DecodeCp1251(line);
+    QCOMPARE(memo->toPlainText(), expected.join(QLatin1Char('\n')));
   }
   const QString world = form_->Memo3->toPlainText();
   QVERIFY2(world.contains(QStringLiteral("Прави")) || world.contains(QStringLiteral("Яви")) ||
