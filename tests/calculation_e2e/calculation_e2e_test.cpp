@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +52,7 @@ class CalculationEndToEnd : public QObject {
   void failedRunReportsAndKeepsTheSolarResults();
   void twoCalculationsReuseTheFiveNames();
   void closingRemovesTheFilesOfThisRunOnly();
+  void terminatedProgramRemovesItsFiles();
 
  private:
   // A fresh temporary directory of our own, so the run number is known.
@@ -184,6 +186,27 @@ void CalculationEndToEnd::closingRemovesTheFilesOfThisRunOnly() {
   }
   QVERIFY(QFile::exists(directory_ + QStringLiteral("~moon1.exe")));
   QVERIFY(QFile::exists(directory_ + QStringLiteral("~moon2.exe")));
+}
+
+// A session that ends, or a kill, closes the program like its window's close
+// button: nothing is left in the temporary directory.
+void CalculationEndToEnd::terminatedProgramRemovesItsFiles() {
+  QTemporaryDir temporary;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+  const QString directory =
+      QDir(temporary.path()).canonicalPath() + QStringLiteral("/velunor-%1/").arg(geteuid());
+
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(VELUNOR_PROGRAM));
+  QVERIFY(program.waitForStarted());
+  QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(directory + QStringLiteral("~moon1.fla")), 30'000);
+  program.terminate();
+  QVERIFY(program.waitForFinished(30'000));
+  QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+  QVERIFY2(!QDir(directory).exists(),
+           qPrintable(QDir(directory).entryList(QDir::Files).join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(CalculationEndToEnd)
