@@ -36,13 +36,16 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QS
   return label;
 }
 
+QFont BoldPixelFont(QFont font, int pixels) {
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  return font;
+}
+
 // The degree and minute marks next to the coordinate boxes.
 QLabel* MakeMark(QWidget* parent, const char* name, int left, int top, const QString& mark) {
   auto* label = MakeLabel(parent, name, left, top);
-  QFont markFont = label->font();
-  markFont.setPixelSize(16);
-  markFont.setBold(true);
-  label->setFont(markFont);
+  label->setFont(BoldPixelFont(label->font(), 16));
   label->setText(mark);
   label->adjustSize();
   return label;
@@ -117,12 +120,6 @@ QString LongDateFormat(const QLocale& locale) {
   static const QRegularExpression weekDay(QStringLiteral("d{4}[,.]?\\s*|\\s*[,.]?\\s*d{4}"));
   format.remove(weekDay);
   return format.trimmed();
-}
-
-QFont BoldPixelFont(QFont font, int pixels) {
-  font.setPixelSize(pixels);
-  font.setBold(true);
-  return font;
 }
 
 }  // namespace
