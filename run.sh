@@ -29,10 +29,13 @@ program=$1
 screenshot=$2
 "$program" &
 pid=$!
+window_shown() { xwininfo -root -tree 2>/dev/null | grep -q '"velunor"'; }
 for _ in $(seq 1 100); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"velunor"' && break
+  window_shown && break
+  kill -0 "$pid" 2>/dev/null || { echo "velunor ended before showing its window" >&2; exit 1; }
   sleep 0.1
 done
+window_shown || { echo "velunor showed no window within 10 s" >&2; kill "$pid"; exit 1; }
 sleep 3
 geometry=$(xwininfo -root -tree | grep '"velunor"' | grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | grep '^794x714' | head -n 1)
 import -window root -crop "${geometry:-794x714+234+49}" +repage "$screenshot"
