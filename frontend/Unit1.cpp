@@ -1,5 +1,6 @@
 #include "frontend/Unit1.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
@@ -11,9 +12,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QTimer>
+#include <algorithm>
 
 #include "content/tables.h"
 #include "frontend/calculator_files.h"
@@ -169,6 +172,13 @@ void TForm1::LoadPlaceList() {
   QStringList names;
   for (qsizetype i = 1; i < placeList.size(); ++i) names.append(PlaceName(placeList[i]));
   ComboBox1->addItems(names);
+  // The open list is as wide as its longest name, even where the box is not.
+  int widest = 0;
+  for (const QString& name : names) {
+    widest = std::max(widest, ComboBox1->fontMetrics().horizontalAdvance(name));
+  }
+  ComboBox1->view()->setMinimumWidth(widest + 2 * ComboBox1->view()->frameWidth() +
+                                     style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
   const qsizetype defaultLine = FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
   ComboBox1->setCurrentIndex(static_cast<int>(defaultLine - 1));
   ComboBox1Change();
