@@ -10,6 +10,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <QTimeEdit>
 #include <memory>
 
@@ -139,6 +142,25 @@ class MainWindowTest : public QObject {
     for (const char* name : {"Label5", "StaticText2", "StaticText4"}) {
       QVERIFY2(!Find<QLabel>(w, name)->text().isEmpty(), name);
     }
+  }
+
+  void unfavourableDaysLineUpInOneColumn() {
+    TForm1& w = *form_;
+    Find<QTabWidget>(w, "PageControl1")->setCurrentWidget(Find<QWidget>(w, "TabSheet1"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* memo8 = Find<QPlainTextEdit>(w, "Memo8");
+    QSet<int> dayColumns;
+    for (QTextBlock line = memo8->document()->begin(); line.isValid(); line = line.next()) {
+      QTextCursor firstDay(line);
+      firstDay.setPosition(line.position() + line.text().lastIndexOf(u'\t') + 1);
+      const QRect where = memo8->cursorRect(firstDay);
+      dayColumns.insert(where.left());
+      QVERIFY2(memo8->viewport()->rect().contains(where), qPrintable(line.text()));
+      // No month runs onto a second line.
+      QCOMPARE(line.layout()->lineCount(), 1);
+    }
+    QCOMPARE(dayColumns.size(), 1);
   }
 
   void startsAtMinskWithTodaysResults() {
