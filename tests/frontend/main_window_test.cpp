@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "frontend/Unit1.h"
+#include "frontend/resources.h"
 #include "frontend/spinedit.h"
 #include "frontend/tab_rows.h"
 
@@ -295,6 +296,18 @@ class MainWindowTest : public QObject {
     Find<QDateEdit>(w, "DateTimePicker1")->setDate(QDate(2026, 12, 5));  // a Saturday
     QTest::keyClick(Find<QLineEdit>(w, "Edit1"), Qt::Key_Return);
     QVERIFY(memo14->toPlainText().startsWith(QStringLiteral("05.12.2026, Суббота")));
+  }
+
+  void missingResourceStopsStartUp() {
+    Q_CLEANUP_RESOURCE(COORD_DAT_COORD_DAT);
+    try {
+      TForm1 withoutPlaces;
+      Q_INIT_RESOURCE(COORD_DAT_COORD_DAT);
+      QFAIL("the window was created without its place list");
+    } catch (const ResourceNotFound& error) {
+      Q_INIT_RESOURCE(COORD_DAT_COORD_DAT);
+      QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Resource COORD_DAT not found"));
+    }
   }
 
   void tabOrderFollowsTheForm() {
