@@ -18,6 +18,7 @@
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
 #include "frontend/spinedit.h"
+#include "frontend/termination.h"
 #include "frontend/windows1251.h"
 
 namespace {
@@ -106,6 +107,8 @@ QString TForm1::RunCalculatorForLunarDay() {
     return QString::fromStdString(
         frontend::LunarDayOfBirth(calculatorFiles_->outputList, BirthFromControls(*this)));
   }
+  // A run cut short by a termination signal is no failure to report.
+  if (TerminationRequested()) return {};
   // Without this the user would not learn that the lunar part is missing.
   OKBottomDlg1->StaticText1->setText(QStringLiteral("Ошибка в приложении"));
   OKBottomDlg1->SetMainWindow(this);

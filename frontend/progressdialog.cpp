@@ -15,6 +15,7 @@
 
 #include "frontend/calculator_files.h"
 #include "frontend/dialog_placement.h"
+#include "frontend/termination.h"
 
 namespace {
 
@@ -95,6 +96,10 @@ void TOKBottomDlg::showEvent(QShowEvent* event) {
 
 void TOKBottomDlg::FormActivate() {
   ProgressBar1->setValue(0);
+  if (TerminationRequested()) {
+    done(kResultCancel);
+    return;
+  }
   if (files_ == nullptr || !files_->usable()) {
     Timer2->start();
     return;
@@ -114,6 +119,11 @@ void TOKBottomDlg::FormActivate() {
     ProgressBar1->setValue(ProgressPercent(elapsedMs));
     QCoreApplication::processEvents();
     if (!alive) return;
+    // The program is ending: no one waits for this run's table any more.
+    if (TerminationRequested()) {
+      done(kResultCancel);
+      return;
+    }
     QThread::msleep(kPassPauseMs);
     elapsedMs = clock.elapsed();
   }

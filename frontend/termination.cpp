@@ -12,6 +12,7 @@ namespace {
 // The handler may only write to a descriptor; the event loop reads the other
 // end and quits.
 int signalSockets[2] = {-1, -1};
+bool terminationRequested = false;
 
 void OnTerminationSignal(int /*signal*/) {
   const char byte = 1;
@@ -27,7 +28,10 @@ void QuitOnTerminationSignals() {
   QObject::connect(notifier, &QSocketNotifier::activated, [] {
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], &byte, 1);
-    QCoreApplication::quit();
+    terminationRequested = true;
+    // Not quit(): that asks every window to close first, and the progress
+    // dialog refuses, which would drop the request while the calculator runs.
+    QCoreApplication::exit(0);
   });
 
   struct sigaction action = {};
@@ -35,4 +39,8 @@ void QuitOnTerminationSignals() {
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+}
+
+bool TerminationRequested() {
+  return terminationRequested;
 }

@@ -4,3 +4,7 @@
 
 // Call once after the application object exists.
 void QuitOnTerminationSignals();
+
+// True once a termination signal has been handled: a wait in progress stops
+// and no further dialog is shown.
+bool TerminationRequested();

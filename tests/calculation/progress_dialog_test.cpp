@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
+#include <csignal>
 
 #include "frontend/calculator_files.h"
 #include "frontend/dialog_placement.h"
+#include "frontend/termination.h"
 
 namespace {
 
@@ -20,6 +24,8 @@ constexpr char kWritesTable[] =
     "printf '          Autocreated\\r\\n   7.03.1985 Th    5:07:00    14   1Ar00\\r\\n' > "
     "\"$out\"\n";
 constexpr char kWritesNothing[] = "#!/bin/sh\nexit 100\n";
+// Outlasts the whole wait.
+constexpr char kNeverEnds[] = "#!/bin/sh\nexec sleep 30\n";
 
 class ProgressDialogTest : public ::testing::Test {
  protected:
@@ -91,6 +97,24 @@ TEST_F(ProgressDialogTest, UserCannotCancelTheWait) {
     dialog.close();
   });
   EXPECT_EQ(Run(dialog), TOKBottomDlg::kResultOk);
+}
+
+TEST_F(ProgressDialogTest, TerminationSignalEndsTheWaitAndTheProgram) {
+  ASSERT_TRUE(frontend::WriteExecutable(files_, kNeverEnds));
+  QuitOnTerminationSignals();
+  QWidget mainWindow;
+  mainWindow.show();
+  TOKBottomDlg dialog(&mainWindow);
+  int result = 0;
+  QTimer::singleShot(0, [&] { result = Run(dialog); });
+  // Arrives while the dialog waits for the calculator.
+  QTimer::singleShot(100, [] { std::raise(SIGTERM); });
+  // Only so that a lost signal fails the test instead of hanging it.
+  QTimer::singleShot(TOKBottomDlg::kWaitLimitMs + 3000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_EQ(result, TOKBottomDlg::kResultCancel);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(TerminationRequested());
 }
 
 TEST(DialogPlacement, StraddlesTheBottomEdgeCentredWithTruncation) {
