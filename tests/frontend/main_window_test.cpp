@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -162,6 +163,16 @@ class MainWindowTest : public QObject {
       QCOMPARE(line.layout()->lineCount(), 1);
     }
     QCOMPARE(dayColumns.size(), 1);
+  }
+
+  void moonSayingsShowWholeWithoutScrolling() {
+    TForm1& w = *form_;
+    Find<QTabWidget>(w, "PageControl1")->setCurrentWidget(Find<QWidget>(w, "TabSheet1"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const char* name : {"Memo9", "Memo10"}) {
+      QCOMPARE(Find<QPlainTextEdit>(w, name)->verticalScrollBar()->maximum(), 0);
+    }
   }
 
   void startsAtMinskWithTodaysResults() {
