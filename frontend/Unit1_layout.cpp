@@ -94,6 +94,9 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& geometr
   memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setTabStopDistance(8 * memo->fontMetrics().averageCharWidth());
+  // Tab moves on to the next control, as everywhere else on the window, rather
+  // than writing a tab into the text.
+  memo->setTabChangesFocus(true);
   return memo;
 }
 
