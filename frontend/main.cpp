@@ -14,7 +14,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("velunor"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Велунор"));
+  // The title "Велунор" is the main window's caption. No application display
+  // name: Qt would append it to every caption, and the dialogs would read
+  // "Идет расчет... — Велунор" instead of their own captions.
   QApplication::setDesktopFileName(QStringLiteral("velunor"));
   QApplication::setWindowIcon(LoadMainIcon());
 
