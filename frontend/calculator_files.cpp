@@ -54,7 +54,7 @@ CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber)
   files.flagPath = FileName(directory, runNumber, ".fla");
   files.parameterPath = FileName(directory, runNumber, ".in");
   files.outputPath = FileName(directory, runNumber, ".out");
-  files.shortTemporaryDirectory = directory;
+  files.shortTemporaryDirectory = QString();
   files.runNumber = runNumber;
   return files;
 }

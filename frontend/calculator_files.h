@@ -13,8 +13,9 @@
 
 struct CalculatorFiles {
   // The seven paths. The directory ends in "/"; every file in it is named
-  // "~moon" + run number + extension. There are no short path forms here, so
-  // the short directory equals the directory.
+  // "~moon" + run number + extension. The short directory is empty: the
+  // script runs inside the directory, so the parameter file's bare name is its
+  // short path (the calculator keeps at most 80 characters of its argument).
   QString temporaryDirectory;
   QString executablePath;  // ".exe"
   QString scriptPath;      // ".bat"
@@ -43,7 +44,8 @@ int32_t ChooseRunNumber(const QString& directory);
 CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber);
 
 // Line 1 runs the calculator with the parameter file as its one argument,
-// line 2 then writes the flag file. Every path is quoted: it may hold blanks.
+// named relative to the directory the script runs in; line 2 then writes the
+// flag file. Every path is quoted: it may hold blanks.
 QStringList ScriptLines(const CalculatorFiles& files);
 
 // Writes the script for /bin/sh; lines end in LF, since the shell would take

@@ -23,7 +23,8 @@ namespace {
 // while the calculator works.
 constexpr unsigned long kPassPauseMs = 2;
 
-// Runs the script without a window and without sharing our console; the
+// Runs the script without a window and without sharing our console, inside
+// the temporary directory, where the script names the parameter file; the
 // outcome is seen only through the flag and output files.
 void LaunchScript(const CalculatorFiles& files) {
   QProcess process;

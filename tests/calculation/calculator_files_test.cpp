@@ -60,10 +60,12 @@ TEST(RunNumber, SkipsNumbersWhoseExecutableExists) {
 }
 
 // The script and the executable as the shell really runs them, in a directory
-// whose name needs quoting.
+// whose name needs quoting and is too long for the calculator's argument,
+// which it cuts at 80 characters.
 TEST(Script, RunsTheCalculatorWithTheParameterFileThenWritesTheFlag) {
   QTemporaryDir base;
-  const QString directory = base.path() + QStringLiteral("/two words $HOME `x` \"q\"/");
+  const QString directory =
+      base.path() + QStringLiteral("/two words $HOME `x` \"q\" and enough more to pass 80/");
   ASSERT_TRUE(QDir().mkpath(directory));
   const CalculatorFiles files = NameCalculatorFiles(directory, 1);
 
@@ -71,17 +73,27 @@ TEST(Script, RunsTheCalculatorWithTheParameterFileThenWritesTheFlag) {
   ASSERT_EQ(lines.size(), 2);
   EXPECT_TRUE(lines[1].startsWith(QStringLiteral("echo ready > \"")));
 
-  // Stand-in calculator: echoes its one argument into the output file.
+  // Stand-in calculator: copies the first line of the file its one argument
+  // names, as the argument cut to 80 characters reaches it, into the output.
   Touch(files.executablePath, "stale");
-  ASSERT_TRUE(
-      WriteExecutable(files, "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > \"${1%.in}.out\"\n"));
+  Touch(files.parameterPath, "Autocreated\r\n");
+  ASSERT_TRUE(WriteExecutable(files,
+                              "#!/bin/sh\n"
+                              "name=$(printf '%s' \"$1\" | cut -c1-80)\n"
+                              "printf '%s|' \"$#\" > \"${name%.in}.out\"\n"
+                              "head -n 1 \"$name\" >> \"${name%.in}.out\"\n"));
   ASSERT_TRUE(WriteScript(files));
   EXPECT_EQ(ModeOf(files.executablePath), 0700u);
   EXPECT_FALSE(Contents(files.scriptPath).contains('\r'));
 
-  EXPECT_EQ(QProcess::execute(QStringLiteral("/bin/sh"), {files.scriptPath}), 0);
+  // Run as the progress dialog runs it: inside the directory.
+  QProcess shell;
+  shell.setWorkingDirectory(directory);
+  shell.start(QStringLiteral("/bin/sh"), {files.scriptPath});
+  ASSERT_TRUE(shell.waitForFinished());
+  EXPECT_EQ(shell.exitCode(), 0);
   EXPECT_TRUE(QFile::exists(files.flagPath));
-  EXPECT_EQ(Contents(files.outputPath), "1|" + QFile::encodeName(files.parameterPath));
+  EXPECT_EQ(Contents(files.outputPath), "1|Autocreated\r\n");
 }
 
 TEST(PrivateDirectory, IsCreatedForTheOwnerAlone) {

@@ -55,8 +55,12 @@ class CalculationEndToEnd : public QObject {
   void terminatedProgramRemovesItsFiles();
 
  private:
-  // A fresh temporary directory of our own, so the run number is known.
-  QTemporaryDir temporary_;
+  // A fresh temporary directory of our own, so the run number is known; its
+  // name is long enough that the files' full paths pass 80 characters, more
+  // than the calculator keeps of its argument.
+  QTemporaryDir temporary_{
+      QDir::tempPath() +
+      QStringLiteral("/calculation end to end, a name to make the path long-XXXXXX")};
   QString directory_;  // the private directory the window uses
   std::unique_ptr<TForm1> form_;
   QString errorText_;  // what the result dialog showed, if it was shown
