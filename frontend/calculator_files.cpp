@@ -41,9 +41,13 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QFile::Permissions
 }  // namespace
 
 int32_t ChooseRunNumber(const QString& directory) {
-  int32_t runNumber = 1;
-  while (QFile::exists(FileName(directory, runNumber, ".exe"))) ++runNumber;
-  return runNumber;
+  for (int32_t runNumber = 1;; ++runNumber) {
+    // Created at once, empty, so that a copy starting at the same moment
+    // cannot take the number before the calculator is written there.
+    QFile reservation(FileName(directory, runNumber, ".exe"));
+    if (reservation.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return runNumber;
+    if (!reservation.exists()) return runNumber;  // nothing can be written here
+  }
 }
 
 CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber) {

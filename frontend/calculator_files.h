@@ -36,8 +36,8 @@ struct CalculatorFiles {
 namespace frontend {
 
 // The first run number, from 1, whose executable is not present in
-// `directory`. Only the executable counts: it is what a running copy of the
-// program keeps there.
+// `directory`, reserved by creating that executable empty. Only the
+// executable counts: it is what a running copy of the program keeps there.
 int32_t ChooseRunNumber(const QString& directory);
 
 // The seven paths for `directory` (ending in "/") and `runNumber`.

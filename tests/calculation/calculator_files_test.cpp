@@ -42,11 +42,10 @@ void Restore(const char* name, const QByteArray& value) {
 TEST(RunNumber, SkipsNumbersWhoseExecutableExists) {
   QTemporaryDir base;
   const QString directory = base.path() + QLatin1Char('/');
-  EXPECT_EQ(ChooseRunNumber(directory), 1);
-
   // A parameter file left alone by an earlier run does not hold a number.
   Touch(directory + "~moon1.in");
   EXPECT_EQ(ChooseRunNumber(directory), 1);
+  ASSERT_TRUE(QFile::remove(directory + "~moon1.exe"));
 
   Touch(directory + "~moon1.exe");
   Touch(directory + "~moon2.exe");
@@ -62,6 +61,15 @@ TEST(RunNumber, SkipsNumbersWhoseExecutableExists) {
 // The script and the executable as the shell really runs them, in a directory
 // whose name needs quoting and is too long for the calculator's argument,
 // which it cuts at 80 characters.
+// Two copies of the program starting together: the second must not take the
+// first one's number in the time before the first writes its calculator.
+TEST(RunNumber, IsReservedAsSoonAsChosen) {
+  QTemporaryDir base;
+  const QString directory = base.path() + QLatin1Char('/');
+  EXPECT_EQ(ChooseRunNumber(directory), 1);
+  EXPECT_EQ(ChooseRunNumber(directory), 2);
+}
+
 TEST(Script, RunsTheCalculatorWithTheParameterFileThenWritesTheFlag) {
   QTemporaryDir base;
   const QString directory =
