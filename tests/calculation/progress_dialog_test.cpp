@@ -24,8 +24,8 @@ constexpr char kWritesTable[] =
     "printf '          Autocreated\\r\\n   7.03.1985 Th    5:07:00    14   1Ar00\\r\\n' > "
     "\"$out\"\n";
 constexpr char kWritesNothing[] = "#!/bin/sh\nexit 100\n";
-// Outlasts the whole wait.
-constexpr char kNeverEnds[] = "#!/bin/sh\nexec sleep 30\n";
+// Still at work when the test sends its termination signal.
+constexpr char kSlow[] = "#!/bin/sh\nexec sleep 5\n";
 
 class ProgressDialogTest : public ::testing::Test {
  protected:
@@ -100,7 +100,7 @@ TEST_F(ProgressDialogTest, UserCannotCancelTheWait) {
 }
 
 TEST_F(ProgressDialogTest, TerminationSignalEndsTheWaitAndTheProgram) {
-  ASSERT_TRUE(frontend::WriteExecutable(files_, kNeverEnds));
+  ASSERT_TRUE(frontend::WriteExecutable(files_, kSlow));
   QuitOnTerminationSignals();
   QWidget mainWindow;
   mainWindow.show();
