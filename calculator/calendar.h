@@ -12,8 +12,8 @@ namespace moon {
 
 // A date and a local time of day.
 struct DateTimeRecord {
-  int8_t dateGiven = 0;  // 0 = no date, 1 = date set
-  int8_t timeKind = 0;   // 0 = no time of day, 1 = partial (minute/second missing), 2 = full
+  int8_t dateGiven = 0;      // 0 = no date, 1 = date set
+  int8_t timeKind = 0;       // 0 = no time of day, 1 = partial (minute/second missing), 2 = full
   int32_t julianDay = 0;     // Julian day number of the local civil date
   int32_t secondsOfDay = 0;  // local clock time, seconds since local midnight, 0..86399
   // Copy of secondsOfDay taken when the time is set or fixed (see FixTime);

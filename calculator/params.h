@@ -20,9 +20,9 @@ struct BirthRecord {
 };
 
 struct RunParameters {
-  std::string fileName;    // the parameter file's name as used for opening (at most 80 characters)
+  std::string fileName;  // the parameter file's name as used for opening (at most 80 characters)
   BirthRecord birth;
-  std::string headerName;  // the whole line 1 (at most 255 characters), for the table header
+  std::string headerName;       // the whole line 1 (at most 255 characters), for the table header
   uint16_t numberOfMonths = 0;  // lunations in the table, 1..120
   bool progressed = false;      // true for mode P/p, false for A/a
   std::string outputPath;       // at most 255 characters

@@ -27,7 +27,9 @@ TabRows::TabRows(QTabWidget* pages) : QWidget(pages->parentWidget()), pages_(pag
   connect(pages_, &QTabWidget::currentChanged, this, qOverload<>(&QWidget::update));
 }
 
-int TabRows::tabHeight() const { return pages_->fontMetrics().height() + 6; }
+int TabRows::tabHeight() const {
+  return pages_->fontMetrics().height() + 6;
+}
 
 QList<TabRows::Row> TabRows::fillRows(const QFont& font, QList<int>& widths) const {
   // Each row takes as many whole tabs as fit, in page order.
