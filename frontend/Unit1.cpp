@@ -44,10 +44,7 @@ content::Lines TableLines(const char* type) {
 }
 
 void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
-  QStringList text;
-  text.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) text.append(DecodeCp1251(line));
-  memo->setPlainText(text.join(u'\n'));
+  memo->setPlainText(DecodeCp1251Lines(lines));
 }
 
 }  // namespace

@@ -56,13 +56,6 @@ bool WriteParameterFile(const CalculatorFiles& files, const frontend::Calculator
   return file.commit();
 }
 
-QString JoinedLines(const std::vector<std::string>& lines) {
-  QStringList decoded;
-  decoded.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) decoded << DecodeCp1251(line);
-  return decoded.join(QLatin1Char('\n'));
-}
-
 }  // namespace
 
 void TForm1::PrepareCalculatorFiles() {
@@ -103,7 +96,7 @@ QString TForm1::RunCalculatorForLunarDay() {
   }
 
   if (result == TOKBottomDlg::kResultOk) {
-    Memo1->setPlainText(JoinedLines(calculatorFiles_->outputList));
+    Memo1->setPlainText(DecodeCp1251Lines(calculatorFiles_->outputList));
     return QString::fromStdString(
         frontend::LunarDayOfBirth(calculatorFiles_->outputList, BirthFromControls(*this)));
   }

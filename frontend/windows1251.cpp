@@ -1,5 +1,7 @@
 #include "frontend/windows1251.h"
 
+#include <QStringList>
+
 #include <array>
 #include <cstdint>
 
@@ -56,4 +58,11 @@ std::string EncodeCp1251(const QString& text) {
     bytes.push_back(byte);
   }
   return bytes;
+}
+
+QString DecodeCp1251Lines(const std::vector<std::string>& lines) {
+  QStringList decoded;
+  decoded.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) decoded.append(DecodeCp1251(line));
+  return decoded.join(u'\n');
 }

@@ -4,8 +4,12 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 QString DecodeCp1251(std::string_view bytes);
+
+// The lines decoded and joined by line feeds, as a text box shows them.
+QString DecodeCp1251Lines(const std::vector<std::string>& lines);
 
 // Characters outside the code page become '?'.
 std::string EncodeCp1251(const QString& text);
