@@ -31,6 +31,9 @@ struct CalculatorFiles {
 
   // False when no safe directory could be had; nothing is then written or run.
   bool usable() const { return !temporaryDirectory.isEmpty(); }
+  // Why the calculator cannot be run here, in Russian for the result dialog;
+  // set whenever usable() is false or the executable could not be written.
+  QString unusableReason;
 };
 
 namespace frontend {
