@@ -151,6 +151,41 @@ TEST_F(ComposeTest, WorldFollowsBothLetters) {
   EXPECT_EQ(Run(2026, 1, 2, "2").memo3.front(), W("Вы родились в 3-м круге мира Яви"));
 }
 
+TEST_F(ComposeTest, WorldFollowsTheLetterOfEachLunarDay) {
+  // Worked out by hand from the letter tables. 01.12 has sun letter s (circle 9):
+  // lunar letters v and s give Яви, n gives Нави. 06.12 has sun letter v
+  // (circle 3): v and n give Прави, s gives Яви. Between them the two dates
+  // tell every lunar day's letter from its neighbours'.
+  struct Case {
+    int day;
+    const char* lunarDay;
+    const char* firstLine;
+  };
+  const Case cases[] = {
+      {1, "10", "Вы родились в 9-м круге мира Яви"},    // s
+      {1, "11", "Вы родились в 9-м круге мира Яви"},    // s
+      {1, "12", "Вы родились в 9-м круге мира Нави"},   // n
+      {1, "16", "Вы родились в 9-м круге мира Яви"},    // v
+      {1, "17", "Вы родились в 9-м круге мира Нави"},   // n
+      {1, "24", "Вы родились в 9-м круге мира Яви"},    // v
+      {1, "25", "Вы родились в 9-м круге мира Нави"},   // n
+      {1, "30", "Вы родились в 9-м круге мира Яви"},    // s
+      {6, "13", "Вы родились в 3-м круге мира Яви"},    // s
+      {6, "18", "Вы родились в 3-м круге мира Яви"},    // s
+      {6, "19", "Вы родились в 3-м круге мира Прави"},  // v
+      {6, "20", "Вы родились в 3-м круге мира Яви"},    // s
+      {6, "21", "Вы родились в 3-м круге мира Прави"},  // v
+      {6, "23", "Вы родились в 3-м круге мира Яви"},    // s
+      {6, "26", "Вы родились в 3-м круге мира Прави"},  // n
+      {6, "27", "Вы родились в 3-м круге мира Яви"},    // s
+      {6, "29", "Вы родились в 3-м круге мира Прави"},  // v
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.day << ".12, lunar day " << c.lunarDay);
+    EXPECT_EQ(Run(2026, 12, c.day, c.lunarDay).memo3.front(), W(c.firstLine));
+  }
+}
+
 TEST_F(ComposeTest, SaturdayWeekDay) {
   const Composition c = Run(2026, 12, 5, "14");
   ASSERT_EQ(c.memo14.size(), 12u);

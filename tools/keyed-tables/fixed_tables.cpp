@@ -47,7 +47,7 @@ std::string Cp866FromUtf8(std::string_view utf8) {
 }  // namespace
 
 std::string MoonDaysTable() {
-  constexpr std::string_view kLetters = "svvsnvvsssnsvvvnsvsvssvnnsvvvs";
+  constexpr std::string_view kLetters = "svvsnvvssssnsvvvnsvsvssvnnsvvs";
   std::string table;
   for (std::size_t day = 1; day <= kLetters.size(); ++day) {
     table += std::to_string(day) + "\t" + kLetters[day - 1] + std::string(kLineEnd);
