@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 
 namespace moon {
 namespace {
@@ -22,8 +22,6 @@ constexpr int32_t kLastJulianDay = 2299160;
 constexpr int32_t kFirstGregorianDay = 2299161;
 constexpr int32_t kReformYear = 1582;
 constexpr int32_t kDaysDroppedByReform = 10;
-constexpr int32_t kMinJulianDay = -1000000;
-constexpr int32_t kMaxJulianDay = 3182030;
 
 int32_t MonthLength(int32_t month, int32_t year) {
   return kMonthLength[IsLeapYear(year) ? 1 : 0][month];
@@ -47,7 +45,6 @@ void ClearDateTime(DateTimeRecord& record) {
 
 void InitMoment(MomentRecord& moment) {
   moment = MomentRecord{};
-  moment.kind = 3;
 }
 
 bool IsLeapYear(int32_t year) {
@@ -61,12 +58,12 @@ int SetDate(int32_t day, int32_t month, int32_t year, DateTimeRecord& record) {
   if (month < 1 || month > 12) return 2;
   if (day < 1 || day > MonthLength(month, year)) return 1;
   record.julianDay = JulianDayOf(day, month, year);
-  record.dateGiven = 1;
+  record.dateGiven = true;
   return 0;
 }
 
 int GetDate(const DateTimeRecord& record, CalendarDate& date) {
-  if (record.dateGiven == 0) return 1;
+  if (!record.dateGiven) return 1;
   const int32_t j = record.julianDay;
   int32_t year = static_cast<int32_t>(std::trunc((j - 1721058) / 365.2425));
   int32_t dayOfYear = 0;
@@ -103,18 +100,18 @@ int GetDate(const DateTimeRecord& record, CalendarDate& date) {
 
 int SetTime(int32_t hour, int32_t minute, int32_t second, DateTimeRecord& record) {
   if (hour == kNoTimeOfDay) {
-    record.timeKind = 0;
+    record.timeKind = TimeKind::kNone;
     record.secondsOfDay = 0;
     return 0;
   }
-  int8_t kind = 2;
+  TimeKind kind = TimeKind::kFull;
   if (minute == kMissingTimePart) {
     minute = 0;
-    kind = 1;
+    kind = TimeKind::kPartial;
   }
   if (second == kMissingTimePart) {
     second = 0;
-    kind = 1;
+    kind = TimeKind::kPartial;
   }
   if (second < 0 || second > 59) return 3;
   if (minute < 0 || minute > 59) return 2;
@@ -138,10 +135,12 @@ void FixTime(MomentRecord& moment) {
 }
 
 double DayNumber(const DateTimeRecord& record) {
-  if (record.dateGiven == 0) return 0.0;
-  if (record.julianDay < kMinJulianDay || record.julianDay > kMaxJulianDay) ReportBadJulianDay();
+  if (!record.dateGiven) return 0.0;
+  if (record.julianDay < kMinJulianDay || record.julianDay > kMaxJulianDay) {
+    throw JulianDayOutOfRange(record.julianDay);
+  }
   // Seconds of Universal Time on the local civil date; may fall outside 0..86399.
-  int32_t seconds = record.timeKind == 0 ? kSecondsPerDay / 2 : record.secondsOfDay;
+  int32_t seconds = record.timeKind == TimeKind::kNone ? kSecondsPerDay / 2 : record.secondsOfDay;
   seconds -= int32_t{record.timeZone} * 3600;
   const long double days = static_cast<long double>(record.julianDay - kDayNumberEpoch) +
                            static_cast<long double>(seconds) / 86400.0L;
@@ -149,12 +148,12 @@ double DayNumber(const DateTimeRecord& record) {
 }
 
 void AddDays(DateTimeRecord& record, int32_t days) {
-  if (record.dateGiven == 0) return;
+  if (!record.dateGiven) return;
   record.julianDay += days;
 }
 
 void AddSeconds(DateTimeRecord& record, int32_t seconds) {
-  if (record.timeKind == 0) return;
+  if (record.timeKind == TimeKind::kNone) return;
   // Whole days first so that huge steps do not loop day by day.
   const int32_t wholeDays = seconds / kSecondsPerDay;
   int32_t s = record.secondsOfDay + (seconds - wholeDays * kSecondsPerDay);
@@ -189,7 +188,7 @@ int32_t NormaliseSeconds(int32_t value) {
 namespace {
 
 bool HasDateAndTime(const MomentRecord& m) {
-  return m.dateTime.dateGiven != 0 && m.dateTime.timeKind != 0;
+  return m.dateTime.dateGiven && m.dateTime.timeKind != TimeKind::kNone;
 }
 
 MomentRecord EmptyMoment() {
@@ -199,7 +198,8 @@ MomentRecord EmptyMoment() {
 }
 
 bool HasBothCoordinates(const MomentRecord& m) {
-  return m.place.latitudeKind != 0 && m.place.longitudeKind != 0;
+  return m.place.latitudeKind != CoordinateKind::kNone &&
+         m.place.longitudeKind != CoordinateKind::kNone;
 }
 
 }  // namespace
@@ -211,16 +211,16 @@ MomentRecord Midpoint(const MomentRecord& a, const MomentRecord& b) {
   const double difference = DayNumber(b.dateTime) - DayNumber(a.dateTime);
   const double half = difference / 2;
   AddTime(result.dateTime, half);
-  result.dateTime.timeKind = 2;
+  result.dateTime.timeKind = TimeKind::kFull;
   FixTime(result);
   if (HasBothCoordinates(a) && HasBothCoordinates(b)) {
     result.place.latitude = (a.place.latitude + b.place.latitude) / 2;
     result.place.longitude = a.place.longitude + (b.place.longitude - a.place.longitude) / 2;
-    result.place.latitudeKind = 1;
-    result.place.longitudeKind = 1;
+    result.place.latitudeKind = CoordinateKind::kPartial;
+    result.place.longitudeKind = CoordinateKind::kPartial;
   } else {
-    result.place.latitudeKind = 0;
-    result.place.longitudeKind = 0;
+    result.place.latitudeKind = CoordinateKind::kNone;
+    result.place.longitudeKind = CoordinateKind::kNone;
   }
   return result;
 }
@@ -232,16 +232,16 @@ MomentRecord Progressed(const MomentRecord& birth, const MomentRecord& r) {
   const double difference = DayNumber(r.dateTime) - DayNumber(birth.dateTime);
   const double shift = difference * 365.2425;
   AddTime(result.dateTime, shift);
-  result.dateTime.timeKind = 2;
+  result.dateTime.timeKind = TimeKind::kFull;
   FixTime(result);
   return result;
 }
 
 int Completeness(const MomentRecord& moment) {
-  if (moment.dateTime.dateGiven == 0) return 0;
-  if (moment.dateTime.timeKind == 0) return 1;
-  if (moment.place.longitudeKind == 0) return 2;
-  if (moment.place.latitudeKind == 0) return 3;
+  if (!moment.dateTime.dateGiven) return 0;
+  if (moment.dateTime.timeKind == TimeKind::kNone) return 1;
+  if (moment.place.longitudeKind == CoordinateKind::kNone) return 2;
+  if (moment.place.latitudeKind == CoordinateKind::kNone) return 3;
   return 4;
 }
 
@@ -255,7 +255,10 @@ void ReportBadJulianDay() {
     std::fputs(kText, stderr);
     std::fflush(stderr);
   }
-  std::exit(255);
 }
+
+JulianDayOutOfRange::JulianDayOutOfRange(int32_t julianDay)
+    : std::range_error("Julian day number " + std::to_string(julianDay) + " out of range"),
+      julianDay_(julianDay) {}
 
 }  // namespace moon

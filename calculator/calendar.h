@@ -7,13 +7,26 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 
 namespace moon {
 
+// How much of a time of day, or of a coordinate, was given.
+enum class TimeKind : int8_t {
+  kNone,     // no time of day: the moment stands at local noon
+  kPartial,  // minute or second missing
+  kFull,
+};
+enum class CoordinateKind : int8_t {
+  kNone,
+  kPartial,  // minutes or seconds missing
+  kFull,
+};
+
 // A date and a local time of day.
 struct DateTimeRecord {
-  int8_t dateGiven = 0;      // 0 = no date, 1 = date set
-  int8_t timeKind = 0;       // 0 = no time of day, 1 = partial (minute/second missing), 2 = full
+  bool dateGiven = false;
+  TimeKind timeKind = TimeKind::kNone;
   int32_t julianDay = 0;     // Julian day number of the local civil date
   int32_t secondsOfDay = 0;  // local clock time, seconds since local midnight, 0..86399
   // Copy of secondsOfDay taken when the time is set or fixed (see FixTime);
@@ -24,17 +37,16 @@ struct DateTimeRecord {
 
 // A place on the Earth.
 struct CoordinateRecord {
-  int8_t latitudeKind = 0;   // 0 = not given, 1 = partial, 2 = full
-  int8_t longitudeKind = 0;  // 0 = not given, 1 = partial, 2 = full
-  int32_t latitude = 0;      // arc-seconds, positive north, -324000..324000
-  int32_t longitude = 0;     // arc-seconds, positive east, -648000..648000
+  CoordinateKind latitudeKind = CoordinateKind::kNone;
+  CoordinateKind longitudeKind = CoordinateKind::kNone;
+  int32_t latitude = 0;   // arc-seconds, positive north, -324000..324000
+  int32_t longitude = 0;  // arc-seconds, positive east, -648000..648000
 };
 
 // The calculator's unit of time and place.
 struct MomentRecord {
   DateTimeRecord dateTime;
   CoordinateRecord place;
-  int8_t kind = 0;  // InitMoment sets 3; nothing depends on it
 };
 
 // SetTime's markers for parts of a time that were not given.
@@ -82,9 +94,23 @@ int GetTime(const DateTimeRecord& record, ClockTime& time);
 // referenceSecondsOfDay := secondsOfDay.
 void FixTime(MomentRecord& moment);
 
+// The Julian day numbers the time scale accepts.
+inline constexpr int32_t kMinJulianDay = -1000000;
+inline constexpr int32_t kMaxJulianDay = 3182030;  // 1 January 4000
+
+// A Julian day number outside kMinJulianDay..kMaxJulianDay: the run cannot go
+// on, and the program reports it with ReportBadJulianDay.
+class JulianDayOutOfRange : public std::range_error {
+ public:
+  explicit JulianDayOutOfRange(int32_t julianDay);
+  int32_t julianDay() const { return julianDay_; }
+
+ private:
+  int32_t julianDay_;
+};
+
 // Universal Time in days since 1899-12-31 00:00 UT (1900-01-01 00:00 UT is 1.0).
-// 0.0 without a date. A Julian day number outside -1000000..3182030 ends the
-// process with the "Bad JDay" report (exit code 255).
+// 0.0 without a date. Throws JulianDayOutOfRange.
 double DayNumber(const DateTimeRecord& record);
 
 void AddDays(DateTimeRecord& record, int32_t days);
@@ -103,8 +129,11 @@ MomentRecord Progressed(const MomentRecord& birth, const MomentRecord& r);
 // 0 nothing, 1 date, 2 date and time, 3 also longitude, 4 also latitude.
 int Completeness(const MomentRecord& moment);
 
+// Exit code of a run stopped by JulianDayOutOfRange.
+inline constexpr int kBadJulianDayExitCode = 255;
+
 // Writes "Bad JDay" between two line ends to the terminal (standard error
-// when there is none) and exits with code 255.
-[[noreturn]] void ReportBadJulianDay();
+// when there is none).
+void ReportBadJulianDay();
 
 }  // namespace moon

@@ -84,7 +84,7 @@ SearchStatus FindNewMoon(MomentRecord& moment, bool firstMonth) {
     // The last step is applied too: it brings the moment within seconds of the conjunction.
     AddTime(moment.dateTime, stepDays);
     if (close) {
-      moment.dateTime.timeKind = 2;
+      moment.dateTime.timeKind = TimeKind::kFull;
       return SearchStatus::kFound;
     }
   }

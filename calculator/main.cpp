@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "calculator/calendar.h"
 #include "calculator/params.h"
 #include "calculator/table.h"
 
@@ -11,5 +12,10 @@ int main(int argc, char* argv[]) {
   const moon::LoadOutcome loaded = moon::LoadParameters(argument);
   std::printf("%s\n", loaded.message.c_str());
   if (!loaded.ok) return moon::kParameterErrorExitCode;
-  return moon::ComputeAndWriteTable(loaded.parameters, stdout);
+  try {
+    return moon::ComputeAndWriteTable(loaded.parameters, stdout);
+  } catch (const moon::JulianDayOutOfRange&) {
+    moon::ReportBadJulianDay();
+    return moon::kBadJulianDayExitCode;
+  }
 }

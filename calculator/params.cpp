@@ -69,7 +69,7 @@ bool ParseTimeZone(std::string_view line, int16_t& zone) {
   return true;
 }
 
-bool ParseCoordinate(std::string_view line, bool latitude, int8_t& kind, int32_t& value) {
+bool ParseCoordinate(std::string_view line, bool latitude, CoordinateKind& kind, int32_t& value) {
   const int32_t limit = latitude ? 90 : 180;
   NumberScanner scanner(line);
   const auto degreesToken = scanner.NextToken(true, latitude ? 3 : 4);
@@ -91,7 +91,7 @@ bool ParseCoordinate(std::string_view line, bool latitude, int8_t& kind, int32_t
   if (s > 59) return false;
   if (d == limit && s != 0) return false;
   value = ArcSeconds(*degrees, mi, s);
-  kind = minutes && seconds ? 2 : 1;
+  kind = minutes && seconds ? CoordinateKind::kFull : CoordinateKind::kPartial;
   return true;
 }
 

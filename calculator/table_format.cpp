@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "calculator/positions.h"
+
 namespace moon {
 namespace {
 
 constexpr char kDegreeSign = '\xF8';
-constexpr int32_t kFullCircle = 1296000;  // arc-seconds
 
 constexpr const char* kWeekDays[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
 constexpr const char* kZodiacSigns[] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi",
@@ -41,10 +42,11 @@ std::string DateText(const DateTimeRecord& record) {
 }
 
 std::string TimeText(const DateTimeRecord& record) {
-  if (record.timeKind == 0) return {};
+  if (record.timeKind == TimeKind::kNone) return {};
   ClockTime time;
   GetTime(record, time);
-  if (record.timeKind == 2) return Format("%2d:%02d:%02d", time.hour, time.minute, time.second);
+  if (record.timeKind == TimeKind::kFull)
+    return Format("%2d:%02d:%02d", time.hour, time.minute, time.second);
   return Format("%2d:%02d", time.hour, time.minute);
 }
 
@@ -56,12 +58,12 @@ std::string MoonText(bool longitudeValid, int32_t longitude) {
   return Format("%2d%s%02d", degrees % 30, kZodiacSigns[degrees / 30], (value / 60) % 60);
 }
 
-std::string CoordinateText(int8_t kind, int32_t arcseconds) {
-  if (kind == 0) return {};
+std::string CoordinateText(CoordinateKind kind, int32_t arcseconds) {
+  if (kind == CoordinateKind::kNone) return {};
   const int32_t magnitude = std::abs(arcseconds);
   const int32_t degrees = arcseconds < 0 ? -(magnitude / 3600) : magnitude / 3600;
   std::string text = Format("%4d%c%02d'", degrees, kDegreeSign, (magnitude / 60) % 60);
-  if (kind == 2) text += Format("%02d\"", magnitude % 60);
+  if (kind == CoordinateKind::kFull) text += Format("%02d\"", magnitude % 60);
   return text;
 }
 

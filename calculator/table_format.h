@@ -14,13 +14,13 @@ namespace moon {
 
 // " 7.03.1985 Th" (13 characters for years 0..9999); empty without a date.
 std::string DateText(const DateTimeRecord& record);
-// " 5:07:09" with time kind 2, " 5:07" with kind 1, empty with kind 0.
+// " 5:07:09" with a full time of day, " 5:07" with a partial one, empty without.
 std::string TimeText(const DateTimeRecord& record);
 // "15Ar07" from an ecliptic longitude in arc-seconds; six blanks when the
 // longitude is not valid.
 std::string MoonText(bool longitudeValid, int32_t longitude);
-// "  55\xF845'" (and 2-digit seconds plus '"' for kind 2); empty for kind 0.
-std::string CoordinateText(int8_t kind, int32_t arcseconds);
+// "  55\xF845'" (and 2-digit seconds plus '"' when full); empty when not given.
+std::string CoordinateText(CoordinateKind kind, int32_t arcseconds);
 // The three header lines (without line ends).
 std::array<std::string, 3> HeaderLines(const RunParameters& parameters);
 // One row without its line end. progressedDateText is used only in

@@ -32,7 +32,8 @@ void BenchEvaluation() {
   moon::SetDate(17, 5, 1990, m.dateTime);
   moon::SetTime(14, 30, 0, m.dateTime);
   m.dateTime.timeZone = 3;
-  m.place = moon::CoordinateRecord{1, 1, (53 * 60 + 54) * 60, (27 * 60 + 34) * 60};
+  m.place = moon::CoordinateRecord{moon::CoordinateKind::kPartial, moon::CoordinateKind::kPartial,
+                                   (53 * 60 + 54) * 60, (27 * 60 + 34) * 60};
   constexpr int kEvaluations = 200000;
   int32_t checksum = 0;
   const auto start = Clock::now();

@@ -19,7 +19,7 @@ DateTimeRecord DateTime(int32_t day, int32_t month, int32_t year, int32_t hour =
 // day, month, year, week day of a Julian day number.
 std::tuple<int32_t, int32_t, int32_t, int32_t> DateOf(int32_t julianDay) {
   DateTimeRecord r;
-  r.dateGiven = 1;
+  r.dateGiven = true;
   r.julianDay = julianDay;
   CalendarDate d;
   EXPECT_EQ(GetDate(r, d), 0);
@@ -74,11 +74,11 @@ TEST(CalendarTime, SetTimeKindsAndCheckOrder) {
   DateTimeRecord r;
   EXPECT_EQ(SetTime(23, 59, 59, r), 0);
   EXPECT_EQ(r.secondsOfDay, 86399);
-  EXPECT_EQ(r.timeKind, 2);
+  EXPECT_EQ(r.timeKind, TimeKind::kFull);
   EXPECT_EQ(SetTime(5, 7, kMissingTimePart, r), 0);
   EXPECT_EQ(r.secondsOfDay, 5 * 3600 + 7 * 60);
   EXPECT_EQ(r.referenceSecondsOfDay, r.secondsOfDay);
-  EXPECT_EQ(r.timeKind, 1);
+  EXPECT_EQ(r.timeKind, TimeKind::kPartial);
 
   EXPECT_EQ(SetTime(24, 0, 0, r), 1);
   EXPECT_EQ(SetTime(24, 60, 0, r), 2);
@@ -86,7 +86,7 @@ TEST(CalendarTime, SetTimeKindsAndCheckOrder) {
   EXPECT_EQ(r.secondsOfDay, 5 * 3600 + 7 * 60);
 
   EXPECT_EQ(SetTime(kNoTimeOfDay, 0, 0, r), 0);
-  EXPECT_EQ(r.timeKind, 0);
+  EXPECT_EQ(r.timeKind, TimeKind::kNone);
   EXPECT_EQ(r.secondsOfDay, 0);
 }
 
@@ -99,13 +99,17 @@ TEST(CalendarDayNumber, UniversalTimeScale) {
   EXPECT_EQ(DayNumber(DateTime(1, 1, 1900)), 1.5);
 }
 
-TEST(CalendarDayNumberDeathTest, OutOfRangeJulianDayEndsWith255) {
+TEST(CalendarDayNumber, OutOfRangeJulianDayIsReported) {
   DateTimeRecord r;
-  r.dateGiven = 1;
-  r.julianDay = 3182031;
-  EXPECT_EXIT(DayNumber(r), testing::ExitedWithCode(255), "");
-  r.julianDay = -1000001;
-  EXPECT_EXIT(DayNumber(r), testing::ExitedWithCode(255), "");
+  r.dateGiven = true;
+  for (const int32_t julianDay : {3182031, -1000001}) {
+    r.julianDay = julianDay;
+    EXPECT_THROW(DayNumber(r), JulianDayOutOfRange) << julianDay;
+  }
+  r.julianDay = 3182030;
+  EXPECT_NO_THROW(DayNumber(r));
+  r.julianDay = -1000000;
+  EXPECT_NO_THROW(DayNumber(r));
 }
 
 TEST(CalendarArithmetic, AddSecondsCarriesIntoTheDate) {
@@ -150,7 +154,7 @@ MomentRecord Moment(const DateTimeRecord& dt, int32_t latitude, int32_t longitud
   MomentRecord m;
   InitMoment(m);
   m.dateTime = dt;
-  m.place = {2, 2, latitude, longitude};
+  m.place = {CoordinateKind::kFull, CoordinateKind::kFull, latitude, longitude};
   return m;
 }
 
@@ -162,10 +166,10 @@ TEST(CalendarMoments, MidpointHalvesTheIntervalAndKeepsThePlace) {
   EXPECT_EQ(mid.dateTime.secondsOfDay, 15 * 3600);
   EXPECT_EQ(mid.dateTime.referenceSecondsOfDay, 15 * 3600);
   EXPECT_EQ(mid.place.longitude, -100001);
-  EXPECT_EQ(mid.place.latitudeKind, 1);
+  EXPECT_EQ(mid.place.latitudeKind, CoordinateKind::kPartial);
 
   MomentRecord noTime = b;
-  noTime.dateTime.timeKind = 0;
+  noTime.dateTime.timeKind = TimeKind::kNone;
   EXPECT_EQ(Completeness(Midpoint(a, noTime)), 0);
 }
 

@@ -20,7 +20,8 @@ MomentRecord Moment(int day, int month, int year, int hour, int minute, int zone
   EXPECT_EQ(SetDate(day, month, year, m.dateTime), 0);
   EXPECT_EQ(SetTime(hour, minute, kMissingTimePart, m.dateTime), 0);
   m.dateTime.timeZone = static_cast<int16_t>(zone);
-  m.place = CoordinateRecord{1, 1, latitude, longitude};
+  m.place =
+      CoordinateRecord{CoordinateKind::kPartial, CoordinateKind::kPartial, latitude, longitude};
   return m;
 }
 
@@ -122,7 +123,7 @@ TEST(MoonriseTest, BracketAndBisectionOfLunarDayTwo) {
 
   ASSERT_EQ(RefineMoonrise(bracket, current, last), SearchStatus::kFound);
   EXPECT_EQ(StampOf(current), (Stamp{1990, 4, 26, 6, 18, 44}));
-  EXPECT_EQ(current.dateTime.timeKind, 2);
+  EXPECT_EQ(current.dateTime.timeKind, TimeKind::kFull);
   EXPECT_EQ(last.moon.longitude, Evaluate(current).moon.longitude);
   ExpectMoonriseNear(current);
 }
@@ -130,7 +131,7 @@ TEST(MoonriseTest, BracketAndBisectionOfLunarDayTwo) {
 TEST(MoonriseTest, WithoutCoordinatesTheSearchGivesUp) {
   // The horizon difference never becomes valid; the bound must end the search.
   MomentRecord m = Minsk(17, 5, 1990, 14, 30);
-  m.place.latitudeKind = 0;
+  m.place.latitudeKind = CoordinateKind::kNone;
   MoonriseBracket bracket;
   Evaluation last;
   EXPECT_EQ(FindMoonriseBracket(m, bracket, last), SearchStatus::kNotConverging);

@@ -53,7 +53,7 @@ struct Case {
     if (latitudeDegrees < 0) m.place.latitude = -m.place.latitude;
     m.place.longitude = (std::abs(longitudeDegrees) * 60 + longitudeMinutes) * 60;
     if (longitudeDegrees < 0) m.place.longitude = -m.place.longitude;
-    m.place.latitudeKind = m.place.longitudeKind = 1;
+    m.place.latitudeKind = m.place.longitudeKind = CoordinateKind::kPartial;
     return m;
   }
 };

@@ -19,7 +19,8 @@ RunParameters MinskParameters(const std::filesystem::path& output) {
   SetDate(17, 5, 1990, p.birth.moment.dateTime);
   SetTime(14, 30, kMissingTimePart, p.birth.moment.dateTime);
   p.birth.moment.dateTime.timeZone = 3;
-  p.birth.moment.place = CoordinateRecord{1, 1, (53 * 60 + 54) * 60, (27 * 60 + 34) * 60};
+  p.birth.moment.place = CoordinateRecord{CoordinateKind::kPartial, CoordinateKind::kPartial,
+                                          (53 * 60 + 54) * 60, (27 * 60 + 34) * 60};
   p.headerName = "Autocreated";
   p.numberOfMonths = 2;
   p.outputPath = output.string();
@@ -50,7 +51,7 @@ TEST(TableFlowTest, ASearchThatCannotConvergeEndsWithItsOwnCode) {
   // Without a latitude there is no Ascendant, so no moonrise can be found.
   ScratchDirectory dir;
   RunParameters p = MinskParameters(dir / "out.txt");
-  p.birth.moment.place.latitudeKind = 0;
+  p.birth.moment.place.latitudeKind = CoordinateKind::kNone;
   const FlowRun run = RunFlow(p);
   EXPECT_EQ(run.exitCode, kNotConvergingExitCode);
   EXPECT_NE(run.exitCode, 0);
@@ -63,7 +64,7 @@ TEST(TableFlowTest, ASearchThatCannotConvergeEndsWithItsOwnCode) {
 TEST(TableFlowTest, AMomentWithoutDateStopsSilently) {
   ScratchDirectory dir;
   RunParameters p = MinskParameters(dir / "out.txt");
-  p.birth.moment.dateTime.dateGiven = 0;
+  p.birth.moment.dateTime.dateGiven = false;
   const FlowRun run = RunFlow(p);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.console, "");

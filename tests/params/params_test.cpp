@@ -72,12 +72,12 @@ TEST_F(ParamsTest, FrontEndFileLoads) {
   EXPECT_EQ(date.month, 3);
   EXPECT_EQ(date.year, 1985);
   EXPECT_EQ(dt.secondsOfDay, 5 * 3600 + 7 * 60);
-  EXPECT_EQ(dt.timeKind, 1);
+  EXPECT_EQ(dt.timeKind, TimeKind::kPartial);
   EXPECT_EQ(dt.timeZone, 3);
   EXPECT_EQ(p.birth.moment.place.latitude, (55 * 60 + 45) * 60);
   EXPECT_EQ(p.birth.moment.place.longitude, (37 * 60 + 35) * 60);
-  EXPECT_EQ(p.birth.moment.place.latitudeKind, 1);
-  EXPECT_EQ(p.birth.moment.place.longitudeKind, 1);
+  EXPECT_EQ(p.birth.moment.place.latitudeKind, CoordinateKind::kPartial);
+  EXPECT_EQ(p.birth.moment.place.longitudeKind, CoordinateKind::kPartial);
   EXPECT_EQ(p.numberOfMonths, 2);
   EXPECT_FALSE(p.progressed);
   EXPECT_EQ(p.outputPath, "/tmp/x.out");
@@ -196,10 +196,10 @@ TEST_F(ParamsTest, AcceptedValues) {
 
   const DateTimeRecord full = load(3, "23:59:59").birth.moment.dateTime;
   EXPECT_EQ(full.secondsOfDay, 86399);
-  EXPECT_EQ(full.timeKind, 2);
+  EXPECT_EQ(full.timeKind, TimeKind::kFull);
   const DateTimeRecord hourOnly = load(3, "7").birth.moment.dateTime;
   EXPECT_EQ(hourOnly.secondsOfDay, 7 * 3600);
-  EXPECT_EQ(hourOnly.timeKind, 1);
+  EXPECT_EQ(hourOnly.timeKind, TimeKind::kPartial);
 
   EXPECT_EQ(load(4, " -5").birth.moment.dateTime.timeZone, -5);
   EXPECT_EQ(load(4, "3 ").birth.moment.dateTime.timeZone, 0);  // not a number: 0, no error
@@ -208,11 +208,11 @@ TEST_F(ParamsTest, AcceptedValues) {
 
   const CoordinateRecord south = load(6, "-90").birth.moment.place;
   EXPECT_EQ(south.latitude, -324000);
-  EXPECT_EQ(south.latitudeKind, 1);
+  EXPECT_EQ(south.latitudeKind, CoordinateKind::kPartial);
   EXPECT_EQ(load(7, "-180.0").birth.moment.place.longitude, -648000);
   const CoordinateRecord full3 = load(7, "-37.35.15").birth.moment.place;
   EXPECT_EQ(full3.longitude, -((37 * 60 + 35) * 60 + 15));
-  EXPECT_EQ(full3.longitudeKind, 2);
+  EXPECT_EQ(full3.longitudeKind, CoordinateKind::kFull);
   // The sign belongs to the degrees: -0.30 is 0 degrees 30 minutes north.
   EXPECT_EQ(load(6, "-0.30").birth.moment.place.latitude, 30 * 60);
 

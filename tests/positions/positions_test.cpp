@@ -23,8 +23,8 @@ MomentRecord Moment(int day, int month, int year, int hour, int minute, int seco
   m.dateTime.timeZone = static_cast<int16_t>(zone);
   m.place.latitude = latitude;
   m.place.longitude = longitude;
-  m.place.latitudeKind = 2;
-  m.place.longitudeKind = 2;
+  m.place.latitudeKind = CoordinateKind::kFull;
+  m.place.longitudeKind = CoordinateKind::kFull;
   return m;
 }
 
@@ -130,17 +130,17 @@ TEST(PositionsTest, WestLongitudeLosesItsRemainderTowardZero) {
 
 TEST(PositionsTest, AscendantNeedsTheWholePlace) {
   MomentRecord m = Moment(1, 1, 2000, 0, 0, 0, 0, 0, 0);
-  m.place.latitudeKind = 0;
+  m.place.latitudeKind = CoordinateKind::kNone;
   Bodies b = Evaluate(m);
   EXPECT_EQ(b.ascendant.flags, 0);
   EXPECT_EQ(b.ascendant.longitude, 0);
   EXPECT_EQ(b.sun.longitude, 1007521);  // Sun and Moon need the date only
 
-  m.dateTime.timeKind = 0;  // evaluated at local noon
+  m.dateTime.timeKind = TimeKind::kNone;  // evaluated at local noon
   const Bodies noon = Evaluate(m);
   EXPECT_EQ(noon.sun.longitude, Evaluate(Moment(1, 1, 2000, 12, 0, 0, 0, 0, 0)).sun.longitude);
 
-  m.dateTime.dateGiven = 0;
+  m.dateTime.dateGiven = false;
   b = Evaluate(m);
   EXPECT_EQ(b.sun.flags, 0);
   EXPECT_EQ(b.moon.flags, 0);

@@ -21,7 +21,8 @@ RunParameters FrontEndParameters(bool progressed) {
   InitMoment(p.birth.moment);
   p.birth.moment.dateTime = Moment(7, 3, 1985, 5, 7, kMissingTimePart);
   p.birth.moment.dateTime.timeZone = 3;
-  p.birth.moment.place = {1, 1, (55 * 60 + 45) * 60, (37 * 60 + 35) * 60};
+  p.birth.moment.place = {CoordinateKind::kPartial, CoordinateKind::kPartial, (55 * 60 + 45) * 60,
+                          (37 * 60 + 35) * 60};
   p.numberOfMonths = 2;
   p.progressed = progressed;
   return p;
@@ -38,7 +39,7 @@ TEST(TableFormat, DateAndTimeTexts) {
   EXPECT_EQ(DateText(Moment(15, 10, 1582, 0, 0, 0)), "15.10.1582 Fr");
   EXPECT_EQ(DateText(Moment(1, 1, -10, 0, 0, 0)).substr(0, 9), " 1.01.-00");  // astronomical -9
   DateTimeRecord partial = r;
-  partial.timeKind = 1;
+  partial.timeKind = TimeKind::kPartial;
   EXPECT_EQ(TimeText(partial), " 5:07");
   EXPECT_EQ(TimeText(DateTimeRecord{}), "");
   EXPECT_EQ(DateText(DateTimeRecord{}), "");
@@ -54,19 +55,19 @@ TEST(TableFormat, MoonTextTruncatesToArcMinutes) {
 }
 
 TEST(TableFormat, CoordinateTexts) {
-  EXPECT_EQ(CoordinateText(1, (55 * 60 + 45) * 60),
+  EXPECT_EQ(CoordinateText(CoordinateKind::kPartial, (55 * 60 + 45) * 60),
             "  55\xF8"
             "45'");
-  EXPECT_EQ(CoordinateText(2, -((37 * 60 + 5) * 60 + 9)),
+  EXPECT_EQ(CoordinateText(CoordinateKind::kFull, -((37 * 60 + 5) * 60 + 9)),
             " -37\xF8"
             "05'09\"");
-  EXPECT_EQ(CoordinateText(1, -648000),
+  EXPECT_EQ(CoordinateText(CoordinateKind::kPartial, -648000),
             "-180\xF8"
             "00'");
-  EXPECT_EQ(CoordinateText(1, -30 * 60),
+  EXPECT_EQ(CoordinateText(CoordinateKind::kPartial, -30 * 60),
             "   0\xF8"
             "30'");  // no sign between -1 and 0 degrees
-  EXPECT_EQ(CoordinateText(0, 1234), "");
+  EXPECT_EQ(CoordinateText(CoordinateKind::kNone, 1234), "");
 }
 
 TEST(TableFormat, NormalHeaderMatchesFrontEndExample) {
