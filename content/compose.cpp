@@ -2,50 +2,26 @@
 
 #include <cstdio>
 
-#include "content/cp1251.h"
 #include "content/sections.h"
 
 namespace content {
 namespace {
 
-// Fixed texts of the result pages, as Windows-1251 bytes.
-struct Phrases {
-  std::string bornIn = Cp1251FromUtf8("Вы родились в ");
-  std::string circleOfWorld = Cp1251FromUtf8("-м круге мира ");
-  std::string lunarDayFalls = Cp1251FromUtf8("Дата рождения приходится на ");
-  std::string lunarDaySuffix = Cp1251FromUtf8("-й лунный день");
-  std::string combat = Cp1251FromUtf8("Боевое: ");
-  std::string magical = Cp1251FromUtf8("Магическое: ");
-  std::string god = Cp1251FromUtf8("Бог:\t\t");
-  std::string whatToDo = Cp1251FromUtf8("Что делать:\t");
-  std::string qualities = Cp1251FromUtf8("качества:\t");
-  std::string whereToGo = Cp1251FromUtf8("Куда ходить: \tна ");
-  std::string sneeze = Cp1251FromUtf8("Чихнешь натощак:\t");
-  std::string unnamed = " :\t";
-  std::string bornThisDay = Cp1251FromUtf8("Родившиеся в этот день :\t");
-  std::string shrovetide = Cp1251FromUtf8("Дни на масленицу :\t");
-};
-
-const Phrases& Texts() {
-  static const Phrases phrases;
-  return phrases;
-}
-
-void AddWeekDay(const Fields& row, std::string_view localeShortDate, Lines& memo14) {
-  const Phrases& t = Texts();
+void AddWeekDay(const Fields& row, std::string_view shortDate, Lines& weekDay) {
   const auto column = [&row](std::size_t index) { return FieldOrEmpty(row, index); };
-  memo14.push_back(std::string(localeShortDate) + ", " + column(1));
-  memo14.emplace_back();
-  memo14.push_back(t.god + column(2));
-  memo14.push_back(t.whatToDo + column(3));
-  memo14.push_back(t.qualities + column(4));
-  memo14.push_back(t.whereToGo + column(5));
-  memo14.push_back(t.sneeze + column(6));
-  memo14.push_back(t.unnamed + column(7));
-  memo14.push_back(t.unnamed + column(8));
-  memo14.push_back(t.unnamed + column(9));
-  memo14.push_back(t.bornThisDay + column(10));
-  memo14.push_back(t.shrovetide + column(11));
+  weekDay.push_back(std::string(shortDate) + ", " + column(1));
+  weekDay.emplace_back();
+  weekDay.push_back("Бог:\t\t" + column(2));
+  weekDay.push_back("Что делать:\t" + column(3));
+  weekDay.push_back("качества:\t" + column(4));
+  weekDay.push_back("Куда ходить: \tна " + column(5));
+  weekDay.push_back("Чихнешь натощак:\t" + column(6));
+  // The table's header leaves columns 7 to 9 without a name.
+  weekDay.push_back(" :\t" + column(7));
+  weekDay.push_back(" :\t" + column(8));
+  weekDay.push_back(" :\t" + column(9));
+  weekDay.push_back("Родившиеся в этот день :\t" + column(10));
+  weekDay.push_back("Дни на масленицу :\t" + column(11));
 }
 
 }  // namespace
@@ -68,11 +44,10 @@ int WeekDayNumber(const BirthDate& birthDate) {
 }
 
 Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
-                    std::string_view lunarDay, std::string_view localeShortDate) {
-  const Phrases& t = Texts();
+                    std::string_view lunarDay, std::string_view shortDate) {
   Composition result;
 
-  // Steps 1-4: the working values; a look-up that finds nothing leaves them empty.
+  // A look-up that finds nothing leaves its values empty.
   const std::string dateKey = DateKey(birthDate);
   std::string sunLetter, circle, treeSign, lunarLetter, worldName;
   if (const auto row = FindRow(tables.sunDays, dateKey, KeyForm::kColumn0)) {
@@ -87,33 +62,33 @@ Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
     worldName = FieldOrEmpty(*row, 3);
   }
 
-  // Circle of the world.
-  result.memo3.push_back(t.bornIn + circle + t.circleOfWorld + worldName);
-  AppendSection("#" + circle, tables.restxt, result.memo3);
+  result.worldCircle.push_back("Вы родились в " + circle + "-м круге мира " + worldName);
+  AppendSection("#" + circle, tables.restxt, result.worldCircle);
 
-  result.label1 = t.lunarDayFalls + std::string(lunarDay) + t.lunarDaySuffix;
+  result.lunarDayCaption =
+      "Дата рождения приходится на " + std::string(lunarDay) + "-й лунный день";
 
   const std::string lunarKey = "#" + std::string(lunarDay);
-  AppendSection(lunarKey, tables.moonDaysDescr, result.memo7);
-  AppendSection(lunarKey, tables.moonDaysDescr1, result.memo2);
-  AppendSection(lunarKey, tables.moonDaysDescr2, result.memo6);
+  AppendSection(lunarKey, tables.moonDaysDescr, result.lunarVerse);
+  AppendSection(lunarKey, tables.moonDaysDescr1, result.health);
+  AppendSection(lunarKey, tables.moonDaysDescr2, result.goodOrEvil);
 
   const std::string solarKey = "#" + treeSign;
-  AppendSection(solarKey, tables.sunDaysDescr, result.memo4);
-  AppendSection(solarKey, tables.sunDaysDescr1, result.memo5);
+  AppendSection(solarKey, tables.sunDaysDescr, result.treeSignPublic);
+  AppendSection(solarKey, tables.sunDaysDescr1, result.treeSignSecret);
 
   if (const auto row = FindRow(tables.knife, lunarDay, KeyForm::kColumn0)) {
-    result.memo12.push_back(t.combat + FieldOrEmpty(*row, 1));
-    result.memo12.push_back(t.magical + FieldOrEmpty(*row, 2));
+    result.knife.push_back("Боевое: " + FieldOrEmpty(*row, 1));
+    result.knife.push_back("Магическое: " + FieldOrEmpty(*row, 2));
   }
 
   // Row 0 of the week-day table is its header.
-  const std::string weekDay = std::to_string(WeekDayNumber(birthDate));
-  if (const auto row = FindRow(tables.weekDays, weekDay, KeyForm::kColumn0, 1)) {
-    AddWeekDay(*row, localeShortDate, result.memo14);
+  const std::string weekDayKey = std::to_string(WeekDayNumber(birthDate));
+  if (const auto row = FindRow(tables.weekDays, weekDayKey, KeyForm::kColumn0, 1)) {
+    AddWeekDay(*row, shortDate, result.weekDay);
   }
 
-  result.pictureIndex = birthDate.month - 1;
+  result.monthPictureIndex = birthDate.month - 1;
   return result;
 }
 

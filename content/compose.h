@@ -1,7 +1,7 @@
 // Composition of every result page from a birth date and a lunar day of birth.
 //
-// All text is Windows-1251 bytes, exactly as stored in the reference tables;
-// the caller decodes it for display.
+// All text is UTF-8: the tables are decoded from their stored code page when
+// they are loaded.
 #pragma once
 
 #include <string>
@@ -11,7 +11,8 @@
 
 namespace content {
 
-// The twelve reference tables, each cut into lines (see CutLines in tables.h).
+// The twelve reference tables, each decoded to UTF-8 and cut into lines (see
+// CutLines in tables.h).
 struct ReferenceTables {
   Lines sunDays;         // SUN_DAYS_TXT
   Lines moonDays;        // MOON_DAYS_TXT
@@ -33,27 +34,27 @@ struct BirthDate {
   int day = 0;    // 1..31
 };
 
-// What each result control ends up holding.
+// Every result of one horoscope.
 struct Composition {
-  Lines memo3;           // circle of the world
-  Lines memo7;           // meaning of the lunar day (verse)
-  Lines memo2;           // health and length of life
-  Lines memo6;           // good and evil days
-  Lines memo4;           // public part of the tree sign
-  Lines memo5;           // secret part of the tree sign
-  Lines memo12;          // knife qualities
-  Lines memo14;          // week-day horoscope
-  std::string label1;    // lunar-day caption
-  int pictureIndex = 0;  // month picture, 0 = January .. 11 = December
+  Lines worldCircle;  // the circle and world of birth, then the circle's text
+  std::string lunarDayCaption;  // "Дата рождения приходится на N-й лунный день"
+  Lines lunarVerse;           // the verse of the lunar day
+  Lines health;               // health and length of life by lunar day
+  Lines goodOrEvil;           // whether the lunar day is good or evil
+  Lines knife;                // the qualities given to a knife on the lunar day
+  Lines treeSignPublic;       // public part of the tree sign
+  Lines treeSignSecret;       // secret part of the tree sign
+  Lines weekDay;              // week-day horoscope
+  int monthPictureIndex = 0;  // 0 = January .. 11 = December
 };
 
 // birthDate must be a valid calendar date.
 // lunarDay: "1".."30", or empty when no lunar day of birth is known; any other
 // text matches no row and no section.
-// localeShortDate: the birth date in the user's short date form (Windows-1251
-// bytes), the start of line 1 of memo14.
+// shortDate: the birth date in the short form the window shows, which opens
+// the week-day horoscope.
 Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
-                    std::string_view lunarDay, std::string_view localeShortDate);
+                    std::string_view lunarDay, std::string_view shortDate);
 
 // "dd.mm", whatever the user's locale.
 std::string DateKey(const BirthDate& birthDate);

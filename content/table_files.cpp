@@ -4,6 +4,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "content/cp1251.h"
+
 namespace content {
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
@@ -20,7 +22,7 @@ ReferenceTables ReadTablesFromDirectory(const std::filesystem::path& directory,
       unreadable->push_back(name);
       return Lines();
     }
-    return CutLines(ReadFileBytes(path));
+    return CutLines(Utf8FromCp1251(ReadFileBytes(path)));
   };
   ReferenceTables tables;
   tables.sunDays = read("sun_days.txt");

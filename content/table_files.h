@@ -13,10 +13,10 @@ namespace content {
 // cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
-// Reads sun_days.txt, moon_days.txt, ... restxt.txt from `directory` and cuts
-// each into lines. Throws std::runtime_error when a file cannot be read, unless
-// `unreadable` is given: then such tables stay empty and their file names are
-// added to it.
+// Reads sun_days.txt, moon_days.txt, ... restxt.txt from `directory`, decodes
+// each from Windows-1251 and cuts it into lines. Throws std::runtime_error when a file cannot be
+// read, unless `unreadable` is given: then such tables stay empty and their file names are added to
+// it.
 ReferenceTables ReadTablesFromDirectory(const std::filesystem::path& directory,
                                         std::vector<std::string>* unreadable = nullptr);
 

@@ -1,7 +1,7 @@
 // Keyed reference tables: cutting a table's bytes into lines, splitting a row
 // into tab-separated fields, and looking a row up by its key.
 //
-// Bytes pass through unchanged (Windows-1251 text stays Windows-1251).
+// Text is UTF-8; bytes pass through unchanged.
 #pragma once
 
 #include <cstddef>

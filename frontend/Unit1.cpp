@@ -34,17 +34,14 @@ constexpr int kClientHeight = 714;
 
 const char* const kDefaultPlace = "Минск";
 
-std::string_view BytesOf(const QByteArray& bytes) {
-  return {bytes.constData(), static_cast<size_t>(bytes.size())};
-}
-
+// A built-in table, decoded and cut into lines.
 content::Lines TableLines(const char* type) {
   const QString name = QStringLiteral("X") + QString::fromLatin1(type);
-  return content::CutLines(BytesOf(LoadResource(QString::fromLatin1(type), name)));
+  return content::CutLines(Utf8FromWindows1251(LoadResource(QString::fromLatin1(type), name)));
 }
 
 void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
-  memo->setPlainText(DecodeCp1251Lines(lines));
+  memo->setPlainText(JoinLines(lines));
 }
 
 }  // namespace
@@ -107,7 +104,7 @@ void TForm1::Button1Click() {
   const QString lunarDay = RunCalculatorForLunarDay();
   const QDate date = DateTimePicker1->date();
   const content::BirthDate birthDate{date.year(), date.month(), date.day()};
-  const std::string shortDate = EncodeCp1251(UserLocale().toString(date, QLocale::ShortFormat));
+  const std::string shortDate = UserLocale().toString(date, QLocale::ShortFormat).toStdString();
   ShowComposition(content::Compose(tables, birthDate, lunarDay.toStdString(), shortDate));
 }
 
@@ -232,15 +229,15 @@ void TForm1::DrawMonthPicture(int pictureIndex) {
 }
 
 void TForm1::ShowComposition(const content::Composition& composition) {
-  ShowLines(Memo2, composition.memo2);
-  ShowLines(Memo3, composition.memo3);
-  ShowLines(Memo4, composition.memo4);
-  ShowLines(Memo5, composition.memo5);
-  ShowLines(Memo6, composition.memo6);
-  ShowLines(Memo7, composition.memo7);
-  ShowLines(Memo12, composition.memo12);
-  ShowLines(Memo14, composition.memo14);
-  Label1->setText(DecodeCp1251(composition.label1));
+  ShowLines(Memo3, composition.worldCircle);
+  ShowLines(Memo7, composition.lunarVerse);
+  ShowLines(Memo2, composition.health);
+  ShowLines(Memo6, composition.goodOrEvil);
+  ShowLines(Memo12, composition.knife);
+  ShowLines(Memo4, composition.treeSignPublic);
+  ShowLines(Memo5, composition.treeSignSecret);
+  ShowLines(Memo14, composition.weekDay);
+  Label1->setText(QString::fromStdString(composition.lunarDayCaption));
   Label1->adjustSize();
-  DrawMonthPicture(composition.pictureIndex);
+  DrawMonthPicture(composition.monthPictureIndex);
 }

@@ -135,7 +135,7 @@ class TForm1 : public QWidget {
 
   // The place list: lines "name=value" in resource order.
   QStringList placeList;
-  // The reference tables as Windows-1251 lines.
+  // The reference tables, decoded to UTF-8 lines.
   content::ReferenceTables tables;
 
  protected:

@@ -96,7 +96,11 @@ QString TForm1::RunCalculatorForLunarDay() {
   }
 
   if (result == TOKBottomDlg::kResultOk) {
-    Memo1->setPlainText(DecodeCp1251Lines(calculatorFiles_->outputList));
+    QStringList table;
+    for (const std::string& line : calculatorFiles_->outputList) {
+      table.append(DecodeWindows1251(line));
+    }
+    Memo1->setPlainText(table.join(QLatin1Char('\n')));
     return QString::fromStdString(
         frontend::LunarDayOfBirth(calculatorFiles_->outputList, BirthFromControls(*this)));
   }

@@ -22,9 +22,8 @@ std::optional<int32_t> ReadWholeNumber(const QString& field) {
 
 QStringList ReadPlaceList(const QByteArray& bytes) {
   QStringList places;
-  for (const std::string& line :
-       content::CutLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
-    places.append(DecodeCp1251(line));
+  for (const std::string& line : content::CutLines(Utf8FromWindows1251(bytes))) {
+    places.append(QString::fromStdString(line));
   }
   return places;
 }

@@ -1,15 +1,17 @@
-// Windows-1251, the single-byte Cyrillic code page of the built-in tables.
+// Windows-1251, the single-byte Cyrillic code page in which the built-in tables
+// are stored. Each table is decoded once, where it is loaded; everything after
+// that works on Unicode text.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <string>
-#include <string_view>
 #include <vector>
 
-QString DecodeCp1251(std::string_view bytes);
+QString DecodeWindows1251(QByteArrayView bytes);
 
-// The lines decoded and joined by line feeds, as a text box shows them.
-QString DecodeCp1251Lines(const std::vector<std::string>& lines);
+// The same text as UTF-8, for the plain C++ libraries.
+std::string Utf8FromWindows1251(QByteArrayView bytes);
 
-// Characters outside the code page become '?'.
-std::string EncodeCp1251(const QString& text);
+// UTF-8 lines joined by line feeds, as a text box shows them.
+QString JoinLines(const std::vector<std::string>& lines);

@@ -19,7 +19,6 @@
 #include "frontend/Resultdlg.h"
 #include "frontend/Unit1.h"
 #include "frontend/spinedit.h"
-#include "frontend/windows1251.h"
 
 namespace {
 
@@ -127,14 +126,14 @@ void CalculationEndToEnd::minskOn17May1990IsLunarDay22() {
   // The lunar pages hold what day 22 gives for this date, not another day's.
   const content::Composition day22 = content::Compose(form_->tables, {1990, 5, 17}, "22", "");
   const std::pair<const QPlainTextEdit*, const content::Lines*> pages[] = {
-      {form_->Memo7, &day22.memo7},
-      {form_->Memo2, &day22.memo2},
-      {form_->Memo6, &day22.memo6},
-      {form_->Memo12, &day22.memo12}};
+      {form_->Memo7, &day22.lunarVerse},
+      {form_->Memo2, &day22.health},
+      {form_->Memo6, &day22.goodOrEvil},
+      {form_->Memo12, &day22.knife}};
   for (const auto& [memo, lines] : pages) {
     QVERIFY2(!lines->empty(), qPrintable(memo->objectName()));
     QStringList expected;
-    for (const std::string& line : *lines) expected << DecodeCp1251(line);
+    for (const std::string& line : *lines) expected << QString::fromStdString(line);
     QCOMPARE(memo->toPlainText(), expected.join(QLatin1Char('\n')));
   }
   const QString world = form_->Memo3->toPlainText();

@@ -4,14 +4,11 @@
 
 #include <string>
 
+#include "content/cp1251.h"
 #include "content/table_files.h"
-#include "cp1251_text.h"
 
 namespace content {
 namespace {
-
-using content_test::W;
-using content_test::WLines;
 
 // A sectioned table whose section n holds the single line "<name> n", so a test
 // sees which section was copied; closed by "#" like the real tables.
@@ -25,11 +22,13 @@ Lines NumberedSections(const std::string& name, int count) {
   return lines;
 }
 
-// The keyed tables as shipped; prose tables replaced by numbered stand-ins so
-// these tests check the composition, not the prose.
+// The keyed tables as shipped, decoded as the program loads them; prose tables replaced by numbered
+// stand-ins so these tests check the composition, not the prose.
 ReferenceTables Tables() {
   const std::string dir = VELUNOR_DATA_DIR;
-  const auto read = [&dir](const char* name) { return CutLines(ReadFileBytes(dir + "/" + name)); };
+  const auto read = [&dir](const char* name) {
+    return CutLines(Utf8FromCp1251(ReadFileBytes(dir + "/" + name)));
+  };
   ReferenceTables tables;
   tables.sunDays = read("sun_days.txt");
   tables.moonDays = read("moon_days.txt");
@@ -57,98 +56,101 @@ class ComposeTest : public ::testing::Test {
 TEST_F(ComposeTest, WorkedExample) {
   // 6 December 2026 is a Sunday; sun letter v, circle 3, tree sign 88; lunar day 14 is v.
   const Composition c = Run(2026, 12, 6, "14");
-  EXPECT_EQ(c.memo3, (Lines{W("Вы родились в 3-м круге мира Прави"), "circle 3"}));
-  EXPECT_EQ(c.label1, W("Дата рождения приходится на 14-й лунный день"));
-  EXPECT_EQ(c.memo7, (Lines{"verse 14"}));
-  EXPECT_EQ(c.memo2, (Lines{"health 14"}));
-  EXPECT_EQ(c.memo6, WLines({"добр"}));
-  EXPECT_EQ(c.memo4, (Lines{"public 88"}));
-  EXPECT_EQ(c.memo5, (Lines{"secret 88"}));
-  EXPECT_EQ(c.memo12,
-            WLines({"Боевое: Опустошительность ", "Магическое: Достижение райских мест"}));
-  EXPECT_EQ(c.memo14, WLines({
-                          "<date>, Неделя (воскресение)",
-                          "",
-                          "Бог:\t\tДажбог",
-                          "Что делать:\tГулять ",
-                          "качества:\tгулянка",
-                          "Куда ходить: \tна веселье",
-                          "Чихнешь натощак:\tК гостям",
-                          " :\tсвято",
-                          " :\tЖенский день",
-                          " :\tскаробный",
-                          "Родившиеся в этот день :\tТе, кто вызывает к себе зависть.",
-                          "Дни на масленицу :\tпроводы, прощанья, целовник",
-                      }));
-  EXPECT_EQ(c.pictureIndex, 11);
+  EXPECT_EQ(c.worldCircle, (Lines{std::string("Вы родились в 3-м круге мира Прави"), "circle 3"}));
+  EXPECT_EQ(c.lunarDayCaption, std::string("Дата рождения приходится на 14-й лунный день"));
+  EXPECT_EQ(c.lunarVerse, (Lines{"verse 14"}));
+  EXPECT_EQ(c.health, (Lines{"health 14"}));
+  EXPECT_EQ(c.goodOrEvil, (Lines{"добр"}));
+  EXPECT_EQ(c.treeSignPublic, (Lines{"public 88"}));
+  EXPECT_EQ(c.treeSignSecret, (Lines{"secret 88"}));
+  EXPECT_EQ(c.knife, (Lines{"Боевое: Опустошительность ", "Магическое: Достижение райских мест"}));
+  EXPECT_EQ(c.weekDay, (Lines{
+                           "<date>, Неделя (воскресение)",
+                           "",
+                           "Бог:\t\tДажбог",
+                           "Что делать:\tГулять ",
+                           "качества:\tгулянка",
+                           "Куда ходить: \tна веселье",
+                           "Чихнешь натощак:\tК гостям",
+                           " :\tсвято",
+                           " :\tЖенский день",
+                           " :\tскаробный",
+                           "Родившиеся в этот день :\tТе, кто вызывает к себе зависть.",
+                           "Дни на масленицу :\tпроводы, прощанья, целовник",
+                       }));
+  EXPECT_EQ(c.monthPictureIndex, 11);
 }
 
 TEST_F(ComposeTest, EmptyLunarDayStillComposesTheSolarHalf) {
   const Composition c = Run(2026, 12, 6, "");
-  EXPECT_EQ(c.memo3, (Lines{W("Вы родились в 3-м круге мира "), "circle 3"}));
-  EXPECT_EQ(c.label1, W("Дата рождения приходится на -й лунный день"));
-  EXPECT_TRUE(c.memo7.empty());
-  EXPECT_TRUE(c.memo2.empty());
-  EXPECT_TRUE(c.memo6.empty());
-  EXPECT_TRUE(c.memo12.empty());
-  EXPECT_EQ(c.memo4, (Lines{"public 88"}));
-  EXPECT_EQ(c.memo5, (Lines{"secret 88"}));
-  EXPECT_EQ(c.memo14.size(), 12u);
-  EXPECT_EQ(c.pictureIndex, 11);
+  EXPECT_EQ(c.worldCircle, (Lines{std::string("Вы родились в 3-м круге мира "), "circle 3"}));
+  EXPECT_EQ(c.lunarDayCaption, std::string("Дата рождения приходится на -й лунный день"));
+  EXPECT_TRUE(c.lunarVerse.empty());
+  EXPECT_TRUE(c.health.empty());
+  EXPECT_TRUE(c.goodOrEvil.empty());
+  EXPECT_TRUE(c.knife.empty());
+  EXPECT_EQ(c.treeSignPublic, (Lines{"public 88"}));
+  EXPECT_EQ(c.treeSignSecret, (Lines{"secret 88"}));
+  EXPECT_EQ(c.weekDay.size(), 12u);
+  EXPECT_EQ(c.monthPictureIndex, 11);
 }
 
 TEST_F(ComposeTest, LunarDayOutsideTheTableMatchesNothing) {
   for (const char* lunarDay : {"31", "0", "01", " 5", "#"}) {
     SCOPED_TRACE(lunarDay);
     const Composition c = Run(2026, 12, 6, lunarDay);
-    EXPECT_EQ(c.memo3.front(), W("Вы родились в 3-м круге мира "));
-    EXPECT_EQ(c.label1, W("Дата рождения приходится на ") + lunarDay + W("-й лунный день"));
-    EXPECT_TRUE(c.memo7.empty());
-    EXPECT_TRUE(c.memo2.empty());
-    EXPECT_TRUE(c.memo6.empty());
-    EXPECT_TRUE(c.memo12.empty());
-    EXPECT_EQ(c.memo4, (Lines{"public 88"}));
-    EXPECT_EQ(c.memo14.size(), 12u);
+    EXPECT_EQ(c.worldCircle.front(), std::string("Вы родились в 3-м круге мира "));
+    EXPECT_EQ(c.lunarDayCaption,
+              std::string("Дата рождения приходится на ") + lunarDay + "-й лунный день");
+    EXPECT_TRUE(c.lunarVerse.empty());
+    EXPECT_TRUE(c.health.empty());
+    EXPECT_TRUE(c.goodOrEvil.empty());
+    EXPECT_TRUE(c.knife.empty());
+    EXPECT_EQ(c.treeSignPublic, (Lines{"public 88"}));
+    EXPECT_EQ(c.weekDay.size(), 12u);
   }
 }
 
 TEST_F(ComposeTest, FirstAndLastLunarDays) {
   const Composition first = Run(2026, 12, 6, "1");
-  EXPECT_EQ(first.memo12, WLines({"Боевое: Острота ", "Магическое: Поклонение предкам"}));
-  EXPECT_EQ(first.memo7, (Lines{"verse 1"}));
-  EXPECT_EQ(first.memo6, WLines({"с утра зол"}));
+  EXPECT_EQ(first.knife, (Lines{"Боевое: Острота ", "Магическое: Поклонение предкам"}));
+  EXPECT_EQ(first.lunarVerse, (Lines{"verse 1"}));
+  EXPECT_EQ(first.goodOrEvil, (Lines{"с утра зол"}));
 
   // The health table has no day 30.
   const Composition last = Run(2026, 12, 6, "30");
-  EXPECT_TRUE(last.memo2.empty());
-  EXPECT_EQ(last.memo7, (Lines{"verse 30"}));
-  EXPECT_EQ(last.memo6, WLines({"весь добр"}));
-  EXPECT_EQ(last.memo12, WLines({"Боевое: Гибкость ", "Магическое: Подчинение магических сил"}));
+  EXPECT_TRUE(last.health.empty());
+  EXPECT_EQ(last.lunarVerse, (Lines{"verse 30"}));
+  EXPECT_EQ(last.goodOrEvil, (Lines{"весь добр"}));
+  EXPECT_EQ(last.knife, (Lines{"Боевое: Гибкость ", "Магическое: Подчинение магических сил"}));
 }
 
 TEST_F(ComposeTest, LeapDayAndTheRunAcrossNewYear) {
   // 29.02: sun letter n, circle 9, tree sign 81; lunar day 5 is n, so world "Нави".
   const Composition leap = Run(2028, 2, 29, "5");
-  EXPECT_EQ(leap.memo3.front(), W("Вы родились в 9-м круге мира Нави"));
-  EXPECT_EQ(leap.memo4, (Lines{"public 81"}));
-  EXPECT_EQ(leap.pictureIndex, 1);
+  EXPECT_EQ(leap.worldCircle.front(), std::string("Вы родились в 9-м круге мира Нави"));
+  EXPECT_EQ(leap.treeSignPublic, (Lines{"public 81"}));
+  EXPECT_EQ(leap.monthPictureIndex, 1);
 
   // 31.12 belongs to the run of 1-4 January: circle 3, tree sign 13.
   for (const auto& [month, day] : {std::pair{12, 31}, std::pair{1, 1}, std::pair{1, 4}}) {
     const Composition c = Run(2025, month, day, "");
-    EXPECT_EQ(c.memo3.front(), W("Вы родились в 3-м круге мира "));
-    EXPECT_EQ(c.memo4, (Lines{"public 13"}));
-    EXPECT_EQ(c.pictureIndex, month - 1);
+    EXPECT_EQ(c.worldCircle.front(), std::string("Вы родились в 3-м круге мира "));
+    EXPECT_EQ(c.treeSignPublic, (Lines{"public 13"}));
+    EXPECT_EQ(c.monthPictureIndex, month - 1);
   }
   // 30.12 closes the run before it: circle 9, tree sign 9.
-  EXPECT_EQ(Run(2025, 12, 30, "").memo5, (Lines{"secret 9"}));
+  EXPECT_EQ(Run(2025, 12, 30, "").treeSignSecret, (Lines{"secret 9"}));
 }
 
 TEST_F(ComposeTest, WorldFollowsBothLetters) {
   // 02.01 has sun letter s, 01.01 v (both circle 3); lunar day 5 has letter n, 2 has v.
-  EXPECT_EQ(Run(2026, 1, 2, "5").memo3.front(), W("Вы родились в 3-м круге мира Нави"));
-  EXPECT_EQ(Run(2026, 1, 1, "5").memo3.front(), W("Вы родились в 3-м круге мира Прави"));
-  EXPECT_EQ(Run(2026, 1, 2, "2").memo3.front(), W("Вы родились в 3-м круге мира Яви"));
+  EXPECT_EQ(Run(2026, 1, 2, "5").worldCircle.front(),
+            std::string("Вы родились в 3-м круге мира Нави"));
+  EXPECT_EQ(Run(2026, 1, 1, "5").worldCircle.front(),
+            std::string("Вы родились в 3-м круге мира Прави"));
+  EXPECT_EQ(Run(2026, 1, 2, "2").worldCircle.front(),
+            std::string("Вы родились в 3-м круге мира Яви"));
 }
 
 TEST_F(ComposeTest, WorldFollowsTheLetterOfEachLunarDay) {
@@ -182,15 +184,15 @@ TEST_F(ComposeTest, WorldFollowsTheLetterOfEachLunarDay) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.day << ".12, lunar day " << c.lunarDay);
-    EXPECT_EQ(Run(2026, 12, c.day, c.lunarDay).memo3.front(), W(c.firstLine));
+    EXPECT_EQ(Run(2026, 12, c.day, c.lunarDay).worldCircle.front(), std::string(c.firstLine));
   }
 }
 
 TEST_F(ComposeTest, SaturdayWeekDay) {
   const Composition c = Run(2026, 12, 5, "14");
-  ASSERT_EQ(c.memo14.size(), 12u);
-  EXPECT_EQ(c.memo14[0], W("<date>, Суббота"));
-  EXPECT_EQ(c.memo14[2], W("Бог:\t\tМаланка"));
+  ASSERT_EQ(c.weekDay.size(), 12u);
+  EXPECT_EQ(c.weekDay[0], std::string("<date>, Суббота"));
+  EXPECT_EQ(c.weekDay[2], std::string("Бог:\t\tМаланка"));
 }
 
 TEST(WeekDayNumber, CountsFromSunday) {

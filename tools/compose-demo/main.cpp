@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "content/compose.h"
-#include "content/cp1251.h"
 #include "content/table_files.h"
 
 namespace {
@@ -28,7 +27,7 @@ bool ParseDate(const std::string& text, content::BirthDate& date) {
 
 void PrintPage(const char* title, const content::Lines& lines) {
   std::printf("== %s ==\n", title);
-  for (const auto& line : lines) std::printf("%s\n", content::Utf8FromCp1251(line).c_str());
+  for (const auto& line : lines) std::printf("%s\n", line.c_str());
   std::printf("\n");
 }
 
@@ -52,16 +51,16 @@ int main(int argc, char** argv) {
     std::snprintf(shortDate, sizeof shortDate, "%02d.%02d.%04d", date.day, date.month, date.year);
     const content::Composition c = content::Compose(tables, date, argv[2], shortDate);
 
-    PrintPage("Memo3: круг мира", c.memo3);
-    std::printf("== Label1 ==\n%s\n\n", content::Utf8FromCp1251(c.label1).c_str());
-    PrintPage("Memo7: лунный день", c.memo7);
-    PrintPage("Memo2: здоровье и долголетие", c.memo2);
-    PrintPage("Memo6: добрые и злые дни", c.memo6);
-    PrintPage("Memo12: нож", c.memo12);
-    PrintPage("Memo4: знак дерева", c.memo4);
-    PrintPage("Memo5: тайная часть", c.memo5);
-    PrintPage("Memo14: день недели", c.memo14);
-    std::printf("== Image1 ==\nsun%d.bmp (image %d)\n", c.pictureIndex + 1, c.pictureIndex);
+    PrintPage("круг мира", c.worldCircle);
+    std::printf("== лунный день ==\n%s\n\n", c.lunarDayCaption.c_str());
+    PrintPage("стих лунного дня", c.lunarVerse);
+    PrintPage("здоровье и долголетие", c.health);
+    PrintPage("добрые и злые дни", c.goodOrEvil);
+    PrintPage("нож", c.knife);
+    PrintPage("знак дерева", c.treeSignPublic);
+    PrintPage("тайная часть", c.treeSignSecret);
+    PrintPage("день недели", c.weekDay);
+    std::printf("== солнечный символ месяца ==\nsun%d.bmp\n", c.monthPictureIndex + 1);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "compose-demo: %s\n", error.what());
     return 1;
