@@ -28,6 +28,27 @@ struct ReferenceTables {
   Lines restxt;          // RESTXT_TXT
 };
 
+// Where each table comes from, in loading order: the file <word>.txt of the
+// data directory, built into the window as the resource <WORD>_TXT.
+struct TableSource {
+  std::string_view word;
+  Lines ReferenceTables::*lines;
+};
+inline constexpr TableSource kTableSources[] = {
+    {"sun_days", &ReferenceTables::sunDays},
+    {"moon_days", &ReferenceTables::moonDays},
+    {"week_days", &ReferenceTables::weekDays},
+    {"moon_days_descr", &ReferenceTables::moonDaysDescr},
+    {"moon_days_descr1", &ReferenceTables::moonDaysDescr1},
+    {"moon_days_descr2", &ReferenceTables::moonDaysDescr2},
+    {"sun_days_descr", &ReferenceTables::sunDaysDescr},
+    {"sun_days_descr1", &ReferenceTables::sunDaysDescr1},
+    {"worlds", &ReferenceTables::worlds},
+    {"key", &ReferenceTables::key},
+    {"knife", &ReferenceTables::knife},
+    {"restxt", &ReferenceTables::restxt},
+};
+
 struct BirthDate {
   int year = 0;
   int month = 0;  // 1..12

@@ -34,12 +34,6 @@ constexpr int kClientHeight = 714;
 
 const char* const kDefaultPlace = "Минск";
 
-// A built-in table, decoded and cut into lines.
-content::Lines TableLines(const char* type) {
-  const QString name = QStringLiteral("X") + QString::fromLatin1(type);
-  return content::CutLines(Utf8FromWindows1251(LoadResource(QString::fromLatin1(type), name)));
-}
-
 void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
   memo->setPlainText(JoinLines(lines));
 }
@@ -179,18 +173,13 @@ void TForm1::LoadPlaceList() {
 }
 
 void TForm1::LoadReferenceTables() {
-  tables.sunDays = TableLines("sun_days_TXT");
-  tables.moonDays = TableLines("moon_days_TXT");
-  tables.weekDays = TableLines("week_days_TXT");
-  tables.moonDaysDescr = TableLines("moon_days_descr_txt");
-  tables.moonDaysDescr1 = TableLines("moon_days_descr1_txt");
-  tables.moonDaysDescr2 = TableLines("moon_days_descr2_txt");
-  tables.sunDaysDescr = TableLines("sun_days_descr_TXT");
-  tables.sunDaysDescr1 = TableLines("sun_days_descr1_TXT");
-  tables.worlds = TableLines("worlds_TXT");
-  tables.key = TableLines("key_TXT");
-  tables.knife = TableLines("knife_TXT");
-  tables.restxt = TableLines("restxt_txt");
+  for (const content::TableSource& source : content::kTableSources) {
+    const QString type =
+        QString::fromLatin1(source.word.data(), static_cast<qsizetype>(source.word.size())) +
+        QStringLiteral("_TXT");
+    const QByteArray bytes = LoadResource(type, QStringLiteral("X") + type);
+    tables.*source.lines = content::CutLines(Utf8FromWindows1251(bytes));
+  }
 }
 
 void TForm1::LoadMonthPictures() {
