@@ -194,14 +194,11 @@ void TForm1::LoadMonthPictures() {
 }
 
 void TForm1::DrawEmptyFrame() {
-  QPainter painter(&Image1Canvas);
-  painter.setPen(QPen(Qt::black, 0));
-  painter.setBrush(Qt::white);
-  painter.drawRect(0, 0, Image1Canvas.width() - 1, Image1Canvas.height() - 1);
-  painter.end();
-  Image1->setPixmap(QPixmap::fromImage(Image1Canvas));
+  DrawMonthPicture(-1);
 }
 
+// A one-pixel black frame around a white field, with the picture (if any)
+// inside it.
 void TForm1::DrawMonthPicture(int pictureIndex) {
   QPainter painter(&Image1Canvas);
   const QRect frame(0, 0, Image1Canvas.width() - 1, Image1Canvas.height() - 1);

@@ -168,6 +168,7 @@ class TForm1 : public QWidget {
 
   // Composition output.
   void ShowComposition(const content::Composition& composition);
+  // -1 draws the frame alone.
   void DrawMonthPicture(int pictureIndex);
 
   // The calculator run; see Unit1_calculation.cpp.
