@@ -12,6 +12,7 @@
 
 #include "frontend/Resultdlg.h"
 #include "frontend/calculator_files.h"
+#include "frontend/calculator_setup.h"
 #include "frontend/lunar_day_of_birth.h"
 #include "frontend/parameter_file.h"
 #include "frontend/private_directory.h"
@@ -60,26 +61,18 @@ bool WriteParameterFile(const CalculatorFiles& files, const frontend::Calculator
 
 void TForm1::PrepareCalculatorFiles() {
   calculatorFiles_ = std::make_unique<CalculatorFiles>();
-  QString error;
-  const QString directory = frontend::CalculatorDirectory(&error);
-  if (directory.isEmpty()) {
-    // Every calculation then reports failure; the solar results still work.
-    qWarning().noquote() << "No private directory for the lunar calculator:" << error;
-    return;
-  }
-  *calculatorFiles_ =
-      frontend::NameCalculatorFiles(directory, frontend::ChooseRunNumber(directory));
-  if (!frontend::WriteScript(*calculatorFiles_)) {
-    qWarning().noquote() << "Cannot write" << calculatorFiles_->scriptPath;
-  }
+  // Files of copies that were killed before they could remove them.
+  frontend::ReclaimAbandonedRunsEverywhere(frontend::CalculatorDirectoryCandidates());
 }
 
 void TForm1::WriteCalculatorExecutable() {
   const QByteArray program = LoadResource(QStringLiteral("moon_exe"), QStringLiteral("MOON_EXE"));
-  if (calculatorFiles_ == nullptr || !calculatorFiles_->usable()) return;
-  if (!frontend::WriteExecutable(*calculatorFiles_, program)) {
-    qWarning().noquote() << "Cannot write" << calculatorFiles_->executablePath;
-  }
+  // Where the calculator cannot be written or run, the next directory serves;
+  // with none, every calculation reports the reason and the solar results
+  // still work.
+  *calculatorFiles_ =
+      frontend::SetUpCalculatorFiles(frontend::CalculatorDirectoryCandidates(), program);
+  if (!calculatorFiles_->usable()) qWarning().noquote() << calculatorFiles_->unusableReason;
 }
 
 QString TForm1::RunCalculatorForLunarDay() {

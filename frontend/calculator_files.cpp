@@ -1,10 +1,16 @@
 #include "frontend/calculator_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include "content/tables.h"
+#include "frontend/run_numbers.h"
 
 namespace frontend {
 namespace {
@@ -28,27 +34,37 @@ QString Quoted(const QString& path) {
   return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-bool WriteWhole(const QString& path, const QByteArray& bytes, QFile::Permissions permissions) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
+// Writes all of `bytes` to `descriptor`, which it closes. False with errno set
+// when anything fails.
+bool WriteAllAndClose(int descriptor, const QByteArray& bytes) {
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written =
+        ::write(descriptor, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      const int error = written < 0 ? errno : EIO;
+      ::close(descriptor);
+      errno = error;
+      return false;
+    }
+    done += written;
   }
-  return file.commit() && QFile::setPermissions(path, permissions);
+  // close() reports a write that the file system could not keep after all.
+  return ::close(descriptor) == 0;
+}
+
+// A regular file of ours, open on `descriptor`; anything else planted under
+// the name is refused.
+bool IsOwnRegularFile(int descriptor) {
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0) return false;
+  if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) return true;
+  errno = EPERM;
+  return false;
 }
 
 }  // namespace
-
-int32_t ChooseRunNumber(const QString& directory) {
-  for (int32_t runNumber = 1;; ++runNumber) {
-    // Created at once, empty, so that a copy starting at the same moment
-    // cannot take the number before the calculator is written there.
-    QFile reservation(FileName(directory, runNumber, ".exe"));
-    if (reservation.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return runNumber;
-    if (!reservation.exists()) return runNumber;  // nothing can be written here
-  }
-}
 
 CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber) {
   CalculatorFiles files;
@@ -63,23 +79,38 @@ CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber)
   return files;
 }
 
+QString ParameterArgument(const CalculatorFiles& files) {
+  return FileName(files.shortTemporaryDirectory, files.runNumber, ".in");
+}
+
 QStringList ScriptLines(const CalculatorFiles& files) {
-  // The calculator keeps at most 255 characters of a path.
-  const QString executable = files.executablePath.left(255);
-  const QString parameters = FileName(files.shortTemporaryDirectory, files.runNumber, ".in");
-  return {Quoted(executable) + QLatin1Char(' ') + Quoted(parameters),
+  return {Quoted(files.executablePath) + QLatin1Char(' ') + Quoted(ParameterArgument(files)),
           QStringLiteral("echo ready > ") + Quoted(files.flagPath)};
 }
 
 bool WriteScript(const CalculatorFiles& files) {
   QByteArray text;
   for (const QString& line : ScriptLines(files)) text += QFile::encodeName(line) + '\n';
-  return WriteWhole(files.scriptPath, text, QFile::ReadOwner | QFile::WriteOwner);
+  const QByteArray path = QFile::encodeName(files.scriptPath);
+  if (::unlink(path.constData()) != 0 && errno != ENOENT) return false;
+  const int script =
+      ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  return script >= 0 && WriteAllAndClose(script, text);
 }
 
 bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program) {
-  return WriteWhole(files.executablePath, program,
-                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  // O_NONBLOCK: a planted FIFO must not hang the start-up before it is refused.
+  const int executable =
+      ::open(QFile::encodeName(files.executablePath).constData(),
+             O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0700);
+  if (executable < 0) return false;
+  if (!IsOwnRegularFile(executable) || ::fchmod(executable, 0700) != 0) {
+    const int error = errno;
+    ::close(executable);
+    errno = error;
+    return false;
+  }
+  return WriteAllAndClose(executable, program);
 }
 
 bool LoadOutputList(CalculatorFiles& files) {
@@ -91,12 +122,19 @@ bool LoadOutputList(CalculatorFiles& files) {
   return true;
 }
 
-void RemoveCalculatorFiles(const CalculatorFiles& files) {
-  if (!files.usable()) return;
-  for (const QString* path : {&files.executablePath, &files.scriptPath, &files.flagPath,
-                              &files.parameterPath, &files.outputPath}) {
+void RemoveFilesBesideExecutable(const CalculatorFiles& files) {
+  for (const QString* path :
+       {&files.scriptPath, &files.flagPath, &files.parameterPath, &files.outputPath}) {
     QFile::remove(*path);
   }
+}
+
+void RemoveCalculatorFiles(CalculatorFiles& files) {
+  if (!files.usable()) return;
+  RemoveFilesBesideExecutable(files);
+  QFile::remove(files.executablePath);
+  ReleaseRun(files.runLock);
+  files.runLock = -1;
   // rmdir refuses a directory that still holds files (another instance's).
   QDir().rmdir(files.temporaryDirectory);
 }

@@ -24,6 +24,9 @@ struct CalculatorFiles {
   QString outputPath;      // ".out"
   QString shortTemporaryDirectory;
   int32_t runNumber = 0;
+  // The descriptor through which this program holds its run (see
+  // run_numbers.h); -1 when none is held.
+  int runLock = -1;
 
   // The last lunar-day table loaded, one entry per line, bytes as written by
   // the calculator.
@@ -31,40 +34,48 @@ struct CalculatorFiles {
 
   // False when no safe directory could be had; nothing is then written or run.
   bool usable() const { return !temporaryDirectory.isEmpty(); }
-  // Why the calculator cannot be run here, in Russian for the result dialog;
-  // set whenever usable() is false or the executable could not be written.
+  // Why the calculator cannot be run, in Russian for the result dialog: every
+  // directory tried and what was wrong with it. Set whenever usable() is false.
   QString unusableReason;
 };
 
 namespace frontend {
 
-// The first run number, from 1, whose executable is not present in
-// `directory`, reserved by creating that executable empty. Only the
-// executable counts: it is what a running copy of the program keeps there.
-int32_t ChooseRunNumber(const QString& directory);
-
 // The seven paths for `directory` (ending in "/") and `runNumber`.
 CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber);
 
-// Line 1 runs the calculator with the parameter file as its one argument,
-// named relative to the directory the script runs in; line 2 then writes the
-// flag file. Every path is quoted: it may hold blanks.
+// The calculator's one argument: the parameter file, named relative to the
+// directory the script runs in.
+QString ParameterArgument(const CalculatorFiles& files);
+
+// Line 1 runs the calculator with ParameterArgument(); line 2 then writes the
+// flag file. Every path is quoted, as it may hold blanks, and whole.
 QStringList ScriptLines(const CalculatorFiles& files);
 
 // Writes the script for /bin/sh; lines end in LF, since the shell would take
-// a CR as part of the last word.
+// a CR as part of the last word. Whatever had the script's name is removed
+// first and the script created anew, so a planted symlink is never followed.
+// False on failure, with errno telling why.
 bool WriteScript(const CalculatorFiles& files);
 
-// Writes the calculator byte for byte to the executable path, replacing any
-// file there, runnable by the owner only.
+// Writes the calculator byte for byte into the regular file at the executable
+// path (the one ChooseRunNumber created for this run), creating it if missing,
+// runnable by the owner only; a symlink there is not followed but refused.
+// False on failure, with errno telling why; a partly written file is left for
+// the caller to remove.
 bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program);
 
 // Replaces the output list by the lines of the output table (split at CR LF,
 // CR or LF). False, with the list unchanged, when the table cannot be read.
 bool LoadOutputList(CalculatorFiles& files);
 
-// Deletes the five files (a failed deletion is ignored), then the directory
-// itself if nothing else is left in it.
-void RemoveCalculatorFiles(const CalculatorFiles& files);
+// Deletes the script, flag, parameter and output files (a failed deletion is
+// ignored).
+void RemoveFilesBesideExecutable(const CalculatorFiles& files);
+
+// Deletes the five files (a failed deletion is ignored), the executable last,
+// so that its run number stays taken until the others are gone; gives up the
+// run's lock, then removes the directory itself if nothing else is left in it.
+void RemoveCalculatorFiles(CalculatorFiles& files);
 
 }  // namespace frontend

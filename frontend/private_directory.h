@@ -4,22 +4,29 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace frontend {
 
+// A place for the private directory: `name` inside `base`.
+struct DirectoryCandidate {
+  QString base;
+  QString name;
+  // base/name/, the form the calculator's file names are built on.
+  QString path() const;
+};
+
+// In order of preference: the system's temporary directory (with the user id
+// in the name, since other users share it), $XDG_RUNTIME_DIR, and the user's
+// cache directory. A later one serves when an earlier one cannot.
+std::vector<DirectoryCandidate> CalculatorDirectoryCandidates();
+
 // Creates `base`/`name` with mode 0700, or accepts it when it already exists as
 // a real directory (not a symlink) owned by the current user; access for group
-// and others is then removed. Returns the path with a trailing "/", or an empty
-// string (with a reason in `error`) when the directory is refused.
-QString EnsurePrivateDirectory(const QString& base, const QString& name, QString* error);
-
-// True when programs cannot be run from files under `path` (a noexec mount).
-bool IsOnNoExecMount(const QString& path);
-
-// The private directory for this program's calculator files: inside the
-// system's temporary directory, or, when that is mounted noexec or our name
-// there is refused, under $XDG_RUNTIME_DIR or else the user's cache directory.
-// Empty when none can be made safe; `error` says why.
-QString CalculatorDirectory(QString* error);
+// and others is then removed, and every entry someone else may have put there
+// (anything not a regular file of ours with a single name) is removed. Returns
+// the path with a trailing "/", or an empty string with the reason, in
+// Russian, in `problem` when the directory cannot be made safe.
+QString EnsurePrivateDirectory(const QString& base, const QString& name, QString* problem);
 
 }  // namespace frontend

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "frontend/private_directory.h"
+#include "frontend/run_numbers.h"
 
 namespace frontend {
 namespace {
@@ -31,25 +32,19 @@ mode_t ModeOf(const QString& path) {
   return status.st_mode & 07777;
 }
 
-void Restore(const char* name, const QByteArray& value) {
-  if (value.isNull()) {
-    qunsetenv(name);
-  } else {
-    qputenv(name, value);
-  }
-}
-
 TEST(RunNumber, SkipsNumbersWhoseExecutableExists) {
   QTemporaryDir base;
   const QString directory = base.path() + QLatin1Char('/');
+  int lock = -1;
   // A parameter file left alone by an earlier run does not hold a number.
   Touch(directory + "~moon1.in");
-  EXPECT_EQ(ChooseRunNumber(directory), 1);
+  EXPECT_EQ(ChooseRunNumber(directory, &lock), 1);
+  ReleaseRun(lock);
   ASSERT_TRUE(QFile::remove(directory + "~moon1.exe"));
 
   Touch(directory + "~moon1.exe");
   Touch(directory + "~moon2.exe");
-  const CalculatorFiles files = NameCalculatorFiles(directory, ChooseRunNumber(directory));
+  const CalculatorFiles files = NameCalculatorFiles(directory, ChooseRunNumber(directory, &lock));
   EXPECT_EQ(files.runNumber, 3);
   EXPECT_EQ(files.executablePath, directory + "~moon3.exe");
   EXPECT_EQ(files.scriptPath, directory + "~moon3.bat");
@@ -58,18 +53,22 @@ TEST(RunNumber, SkipsNumbersWhoseExecutableExists) {
   EXPECT_EQ(files.outputPath, directory + "~moon3.out");
 }
 
-// The script and the executable as the shell really runs them, in a directory
-// whose name needs quoting and is too long for the calculator's argument,
-// which it cuts at 80 characters.
 // Two copies of the program starting together: the second must not take the
 // first one's number in the time before the first writes its calculator.
 TEST(RunNumber, IsReservedAsSoonAsChosen) {
   QTemporaryDir base;
   const QString directory = base.path() + QLatin1Char('/');
-  EXPECT_EQ(ChooseRunNumber(directory), 1);
-  EXPECT_EQ(ChooseRunNumber(directory), 2);
+  int first = -1;
+  int second = -1;
+  EXPECT_EQ(ChooseRunNumber(directory, &first), 1);
+  EXPECT_EQ(ChooseRunNumber(directory, &second), 2);
+  ReleaseRun(first);
+  ReleaseRun(second);
 }
 
+// The script and the executable as the shell really runs them, in a directory
+// whose name needs quoting and is too long for the calculator's argument,
+// which it cuts at 80 characters.
 TEST(Script, RunsTheCalculatorWithTheParameterFileThenWritesTheFlag) {
   QTemporaryDir base;
   const QString directory =
@@ -104,6 +103,32 @@ TEST(Script, RunsTheCalculatorWithTheParameterFileThenWritesTheFlag) {
   EXPECT_EQ(Contents(files.outputPath), "1|Autocreated\r\n");
 }
 
+void MakeRunnable(const QString& path, const QByteArray& script) {
+  Touch(path, script);
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0755), 0);
+}
+
+// A path past 255 characters: cut there, it would name "<directory>/<part of
+// the name>", a program anyone could have put there.
+TEST(Script, RunsTheExecutableByItsWholePath) {
+  QTemporaryDir base;
+  const QString directory = base.path() + QLatin1Char('/') + QString(200, 'a') + QLatin1Char('/') +
+                            QString(100, 'b') + '/';
+  ASSERT_TRUE(QDir().mkpath(directory));
+  const CalculatorFiles files = NameCalculatorFiles(directory, 1);
+  ASSERT_GT(files.executablePath.size(), 255);
+  const QString decoy = files.executablePath.left(255);
+  MakeRunnable(decoy, "#!/bin/sh\necho decoy > \"$PWD/ran\"\n");
+  MakeRunnable(files.executablePath, "#!/bin/sh\necho calculator > \"$PWD/ran\"\n");
+  ASSERT_TRUE(WriteScript(files));
+
+  QProcess shell;
+  shell.setWorkingDirectory(directory);
+  shell.start(QStringLiteral("/bin/sh"), {files.scriptPath});
+  ASSERT_TRUE(shell.waitForFinished());
+  EXPECT_EQ(Contents(directory + "ran"), "calculator\n");
+}
+
 TEST(PrivateDirectory, IsCreatedForTheOwnerAlone) {
   QTemporaryDir base;
   const QString path = EnsurePrivateDirectory(base.path(), QStringLiteral("calc"), nullptr);
@@ -133,30 +158,40 @@ TEST(PrivateDirectory, RefusesASymlinkOrAFileInItsPlace) {
             QString());
 }
 
-TEST(PrivateDirectory, FallsBackToTheUsersOwnPlaceWhenTheSharedOneIsTaken) {
-  QTemporaryDir shared;
-  QTemporaryDir runtime;
-  const QByteArray oldTemporary = qgetenv("TMPDIR");
-  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-  qputenv("TMPDIR", QFile::encodeName(shared.path()));
-  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-  // Someone else got there first with our name.
-  const QString taken = QDir::tempPath() + QStringLiteral("/velunor-%1").arg(geteuid());
-  ASSERT_TRUE(QFile::link(shared.path(), taken));
+// The directory existed, open to everyone: what others put there is removed,
+// through their links nothing is touched, and our own files stay.
+TEST(PrivateDirectory, RemovesWhatOthersPutThere) {
+  QTemporaryDir base;
+  const QString path = base.path() + QStringLiteral("/calc/");
+  const QString victim = base.path() + QStringLiteral("/victim");
+  Touch(victim, "the user's own file");
+  ASSERT_TRUE(QDir().mkpath(path + "planted directory"));
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
+  ASSERT_TRUE(QFile::link(victim, path + "~moon2.bat"));
+  ASSERT_TRUE(QFile::link(victim, path + "~moon2.in"));
+  ASSERT_EQ(::link(QFile::encodeName(victim).constData(),
+                   QFile::encodeName(path + "~moon2.out").constData()),
+            0);
+  Touch(path + "~moon3.exe", "ours");
+  // Root can arrange the file of another user (65534: nobody).
+  const bool asRoot = ::geteuid() == 0;
+  if (asRoot) {
+    Touch(path + "~moon1.exe", "#!/bin/sh\n");
+    ASSERT_EQ(::chown(QFile::encodeName(path + "~moon1.exe").constData(), 65534, 65534), 0);
+  }
 
-  QString error;
-  const QString chosen = CalculatorDirectory(&error);
-  Restore("TMPDIR", oldTemporary);
-  Restore("XDG_RUNTIME_DIR", oldRuntime);
-  EXPECT_EQ(chosen, QDir(runtime.path()).canonicalPath() + QStringLiteral("/velunor/"))
-      << error.toStdString();
+  EXPECT_EQ(EnsurePrivateDirectory(base.path(), QStringLiteral("calc"), nullptr), path);
+  EXPECT_EQ(ModeOf(path), 0700u);
+  EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            QStringList{"~moon3.exe"});
+  EXPECT_EQ(Contents(victim), "the user's own file");
 }
 
 TEST(CleanUp, DeletesTheFiveFilesAndTheEmptiedDirectory) {
   QTemporaryDir base;
   const QString directory = base.path() + QStringLiteral("/calc/");
   ASSERT_TRUE(QDir().mkpath(directory));
-  const CalculatorFiles files = NameCalculatorFiles(directory, 1);
+  CalculatorFiles files = NameCalculatorFiles(directory, 1);
   for (const QString& path : {files.executablePath, files.scriptPath, files.flagPath,
                               files.parameterPath, files.outputPath}) {
     Touch(path);

@@ -1,5 +1,7 @@
 // One calculation from the inputs of the main window to its result pages, with
 // the calculator carried inside the program, and what a failed run leaves.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <QComboBox>
@@ -74,11 +76,17 @@ void CalculationEndToEnd::initTestCase() {
   qputenv("TMPDIR", QFile::encodeName(temporary_.path()));
   QCOMPARE(QDir::tempPath(), QDir(temporary_.path()).canonicalPath());
   directory_ = QDir::tempPath() + QStringLiteral("/velunor-%1/").arg(geteuid());
-  // Another program's calculators, still there: numbers 1 and 2 are taken.
+  // Other copies' calculators, still running (each copy holds a lock on its
+  // own): numbers 1 and 2 are taken.
   QVERIFY(QDir().mkpath(directory_));
   Plant(directory_ + QStringLiteral("~moon1.exe"), "#!/bin/sh\n");
   Plant(directory_ + QStringLiteral("~moon2.exe"), "#!/bin/sh\n");
   Plant(directory_ + QStringLiteral("~moon1.in"), "");
+  for (const char* name : {"~moon1.exe", "~moon2.exe"}) {
+    const int living =
+        ::open(QFile::encodeName(directory_ + QLatin1String(name)).constData(), O_RDONLY);
+    QVERIFY(living >= 0 && ::flock(living, LOCK_SH) == 0);  // open until the test ends
+  }
 
   form_ = std::make_unique<TForm1>();
   form_->show();
