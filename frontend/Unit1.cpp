@@ -22,8 +22,8 @@
 #include "frontend/calculator_files.h"
 #include "frontend/place_list.h"
 #include "frontend/resources.h"
+#include "frontend/russian_dates.h"
 #include "frontend/spinedit.h"
-#include "frontend/user_locale.h"
 #include "frontend/windows1251.h"
 
 namespace {
@@ -107,7 +107,7 @@ void TForm1::Button1Click() {
   const QString lunarDay = RunCalculatorForLunarDay();
   const QDate date = DateTimePicker1->date();
   const content::BirthDate birthDate{date.year(), date.month(), date.day()};
-  const std::string shortDate = EncodeCp1251(UserLocale().toString(date, QLocale::ShortFormat));
+  const std::string shortDate = EncodeCp1251(ShortDate(date));
   ShowComposition(content::Compose(tables, birthDate, lunarDay.toStdString(), shortDate));
 }
 

@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <algorithm>
@@ -18,7 +17,6 @@
 #include "frontend/dropdown_list.h"
 #include "frontend/spinedit.h"
 #include "frontend/tab_rows.h"
-#include "frontend/user_locale.h"
 
 namespace {
 
@@ -116,15 +114,6 @@ QWidget* AddPage(QTabWidget* pages, const char* name, const QString& caption) {
   return page;
 }
 
-// The locale's long date without the day of the week, which the picker has no
-// room for.
-QString LongDateFormat(const QLocale& locale) {
-  QString format = locale.dateFormat(QLocale::LongFormat);
-  static const QRegularExpression weekDay(QStringLiteral("d{4}[,.]?\\s*|\\s*[,.]?\\s*d{4}"));
-  format.remove(weekDay);
-  return format.trimmed();
-}
-
 }  // namespace
 
 void TForm1::CreatePersonalGroup() {
@@ -156,9 +145,6 @@ void TForm1::CreateDateGroup() {
   Label17 = MakeLabel(GroupBox2, "Label17", 90, 20, QStringLiteral("Дата"));
   DateTimePicker1 = Named(new TDatePicker(GroupBox2), "DateTimePicker1");
   DateTimePicker1->setGeometry(120, 17, 153, 21);
-  DateTimePicker1->setLocale(UserLocale());
-  DateTimePicker1->setDisplayFormat(LongDateFormat(UserLocale()));
-  DateTimePicker1->setCalendarPopup(true);
   Label18 = MakeLabel(GroupBox2, "Label18", 84, 41, QStringLiteral("Время"));
   DateTimePicker2 = Named(new TTimePicker(GroupBox2), "DateTimePicker2");
   DateTimePicker2->setGeometry(119, 38, 65, 21);
