@@ -28,10 +28,6 @@
 
 namespace {
 
-// Client area at 96 dots per inch.
-constexpr int kClientWidth = 794;
-constexpr int kClientHeight = 714;
-
 const char* const kDefaultPlace = "Минск";
 
 std::string_view BytesOf(const QByteArray& bytes) {
@@ -55,11 +51,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
   setWindowIcon(LoadMainIcon());
-  move(234, 49);
+  move(kDesignedPosition);
   QFont formFont = font();
   formFont.setPointSize(8);
   setFont(formFont);
 
+  CreateClientArea();
   CreatePersonalGroup();
   CreateDateGroup();
   CreatePlaceGroup();
