@@ -22,15 +22,11 @@
 #include "frontend/calculator_files.h"
 #include "frontend/place_list.h"
 #include "frontend/resources.h"
+#include "frontend/russian_dates.h"
 #include "frontend/spinedit.h"
-#include "frontend/user_locale.h"
 #include "frontend/windows1251.h"
 
 namespace {
-
-// Client area at 96 dots per inch.
-constexpr int kClientWidth = 794;
-constexpr int kClientHeight = 714;
 
 const char* const kDefaultPlace = "Минск";
 
@@ -46,11 +42,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
   setWindowIcon(LoadMainIcon());
-  move(234, 49);
+  move(kDesignedPosition);
   QFont formFont = font();
   formFont.setPointSize(8);
   setFont(formFont);
 
+  CreateClientArea();
   CreatePersonalGroup();
   CreateDateGroup();
   CreatePlaceGroup();
@@ -98,7 +95,7 @@ void TForm1::Button1Click() {
   const QString lunarDay = RunCalculatorForLunarDay();
   const QDate date = DateTimePicker1->date();
   const content::BirthDate birthDate{date.year(), date.month(), date.day()};
-  const std::string shortDate = UserLocale().toString(date, QLocale::ShortFormat).toStdString();
+  const std::string shortDate = ShortDate(date).toStdString();
   ShowComposition(content::Compose(tables, birthDate, lunarDay.toStdString(), shortDate));
 }
 

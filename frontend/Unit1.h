@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -18,6 +19,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QTimeEdit;
 class QTimer;
@@ -32,6 +34,11 @@ class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
+  // Client area at 96 dots per inch, and the outer top-left corner on the screen.
+  static constexpr int kClientWidth = 794;
+  static constexpr int kClientHeight = 714;
+  static constexpr QPoint kDesignedPosition{234, 49};
+
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
@@ -140,12 +147,15 @@ class TForm1 : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate();
   void FormDestroy();
 
   // Construction of the window, one group or page at a time.
+  void CreateClientArea();
   void CreatePersonalGroup();
   void CreateDateGroup();
   void CreatePlaceGroup();
@@ -177,5 +187,15 @@ class TForm1 : public QWidget {
   QString RunCalculatorForLunarDay();
   void RemoveCalculatorFiles();
 
+  // Keeping the window on its screen; see Unit1_screen.cpp.
+  void KeepOnScreen();
+
   std::unique_ptr<CalculatorFiles> calculatorFiles_;
+
+  // Every control stands on the client area, 794 x 714; on a screen too low
+  // for it, the area scrolls inside the window.
+  QScrollArea* clientScroller_ = nullptr;
+  QWidget* clientArea_ = nullptr;
+  // Whether the window was placed knowing its frame's size.
+  bool placedWithFrame_ = false;
 };

@@ -8,9 +8,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimeEdit>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "frontend/Unit1.h"
@@ -18,7 +19,6 @@
 #include "frontend/dropdown_list.h"
 #include "frontend/spinedit.h"
 #include "frontend/tab_rows.h"
-#include "frontend/user_locale.h"
 
 namespace {
 
@@ -51,12 +51,12 @@ QLabel* MakeMark(QWidget* parent, const char* name, int left, int top, const QSt
   return label;
 }
 
-// Moves a caption left of its control just far enough that the two do not
-// overlap, and condenses its letters when even that leaves too little room: the
-// system font may be wider than the one the form was drawn for.
+// Moves a caption left of its control just far enough that the two stand
+// clearly apart, and condenses its letters when even that leaves too little
+// room: the system font may be wider than the one the form was drawn for.
 void KeepLeftOf(QLabel* label, const QWidget* control) {
-  constexpr int kGap = 3;
-  constexpr int kLeftmost = 2;
+  constexpr int kGap = 6;       // pixels between a caption and its control
+  constexpr int kLeftmost = 6;  // clear of the group box's frame
   const int room = control->x() - kGap - kLeftmost;
   if (label->width() > room) {
     QFont condensed = label->font();
@@ -68,6 +68,16 @@ void KeepLeftOf(QLabel* label, const QWidget* control) {
   if (label->x() + label->width() > right) {
     label->move(std::max(kLeftmost, right - label->width()), label->y());
   }
+}
+
+// A group box whose caption sits on its frame line, as on the form, rather than
+// above it: the frame's top is then the same with or without a caption, and
+// the three boxes along the window's top line up.
+void FrameCaptionOnLine(QGroupBox* box) {
+  box->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 6px; padding: 0 2px; background-color: palette(window); }"));
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& geometry) {
@@ -116,20 +126,26 @@ QWidget* AddPage(QTabWidget* pages, const char* name, const QString& caption) {
   return page;
 }
 
-// The locale's long date without the day of the week, which the picker has no
-// room for.
-QString LongDateFormat(const QLocale& locale) {
-  QString format = locale.dateFormat(QLocale::LongFormat);
-  static const QRegularExpression weekDay(QStringLiteral("d{4}[,.]?\\s*|\\s*[,.]?\\s*d{4}"));
-  format.remove(weekDay);
-  return format.trimmed();
-}
-
 }  // namespace
 
+void TForm1::CreateClientArea() {
+  clientScroller_ = Named(new QScrollArea(this), "ClientScroller");
+  clientScroller_->setFrameShape(QFrame::NoFrame);
+  clientScroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Not a stop of its own in the tab order; it scrolls to the focused control.
+  clientScroller_->setFocusPolicy(Qt::NoFocus);
+  clientArea_ = Named(new QWidget, "ClientArea");
+  clientArea_->setFixedSize(kClientWidth, kClientHeight);
+  clientScroller_->setWidget(clientArea_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(clientScroller_);
+}
+
 void TForm1::CreatePersonalGroup() {
-  GroupBox3 = Named(new QGroupBox(this), "GroupBox3");
+  GroupBox3 = Named(new QGroupBox(clientArea_), "GroupBox3");
   GroupBox3->setGeometry(0, 0, 209, 100);
+  FrameCaptionOnLine(GroupBox3);
   Label26 = MakeLabel(GroupBox3, "Label26", 12, 18, QStringLiteral("Фамилия"));
   Edit1 = MakeEdit(GroupBox3, "Edit1", {64, 16, 137, 21});
   Label27 = MakeLabel(GroupBox3, "Label27", 36, 40, QStringLiteral("Имя"));
@@ -142,7 +158,9 @@ void TForm1::CreatePersonalGroup() {
   RadioButton1->adjustSize();
   RadioButton1->setChecked(true);
   RadioButton2 = Named(new QRadioButton(QStringLiteral("Ж"), GroupBox3), "RadioButton2");
-  RadioButton2->move(96, 80);
+  // "М" must not run into the second button's circle.
+  constexpr int kButtonGap = 10;
+  RadioButton2->move(std::max(96, RadioButton1->geometry().right() + 1 + kButtonGap), 80);
   RadioButton2->adjustSize();
   KeepLeftOf(Label26, Edit1);
   KeepLeftOf(Label27, Edit2);
@@ -151,14 +169,13 @@ void TForm1::CreatePersonalGroup() {
 }
 
 void TForm1::CreateDateGroup() {
-  GroupBox2 = Named(new QGroupBox(QStringLiteral("Дата и время рождения"), this), "GroupBox2");
+  GroupBox2 =
+      Named(new QGroupBox(QStringLiteral("Дата и время рождения"), clientArea_), "GroupBox2");
   GroupBox2->setGeometry(212, 0, 281, 100);
+  FrameCaptionOnLine(GroupBox2);
   Label17 = MakeLabel(GroupBox2, "Label17", 90, 20, QStringLiteral("Дата"));
   DateTimePicker1 = Named(new TDatePicker(GroupBox2), "DateTimePicker1");
   DateTimePicker1->setGeometry(120, 17, 153, 21);
-  DateTimePicker1->setLocale(UserLocale());
-  DateTimePicker1->setDisplayFormat(LongDateFormat(UserLocale()));
-  DateTimePicker1->setCalendarPopup(true);
   Label18 = MakeLabel(GroupBox2, "Label18", 84, 41, QStringLiteral("Время"));
   DateTimePicker2 = Named(new TTimePicker(GroupBox2), "DateTimePicker2");
   DateTimePicker2->setGeometry(119, 38, 65, 21);
@@ -172,8 +189,9 @@ void TForm1::CreateDateGroup() {
 }
 
 void TForm1::CreatePlaceGroup() {
-  GroupBox1 = Named(new QGroupBox(QStringLiteral("Место рождения"), this), "GroupBox1");
+  GroupBox1 = Named(new QGroupBox(QStringLiteral("Место рождения"), clientArea_), "GroupBox1");
   GroupBox1->setGeometry(497, 0, 297, 100);
+  FrameCaptionOnLine(GroupBox1);
   Label11 = MakeLabel(GroupBox1, "Label11", 61, 20, QStringLiteral("Широта"));
   SpinEdit9 = MakeSpinEdit(GroupBox1, "SpinEdit9", {104, 16, 50, 22}, -90, 90, 55);
   Label15 = MakeMark(GroupBox1, "Label15", 155, 13, QStringLiteral("°"));
@@ -198,17 +216,17 @@ void TForm1::CreatePlaceGroup() {
 }
 
 void TForm1::CreateSummaryAndButton() {
-  Memo3 = MakeMemo(this, "Memo3", {0, 104, 689, 113}, false);
-  Button1 = Named(new QPushButton(QStringLiteral("Расчет"), this), "Button1");
+  Memo3 = MakeMemo(clientArea_, "Memo3", {0, 104, 689, 113}, false);
+  Button1 = Named(new QPushButton(QStringLiteral("Расчет"), clientArea_), "Button1");
   Button1->setGeometry(693, 102, 100, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  Memo1 = MakeMemo(this, "Memo1", {0, 272, 345, 137});
+  Memo1 = MakeMemo(clientArea_, "Memo1", {0, 272, 345, 137});
   Memo1->hide();
 }
 
 void TForm1::CreateResultPages() {
-  PageControl1 = Named(new QTabWidget(this), "PageControl1");
+  PageControl1 = Named(new QTabWidget(clientArea_), "PageControl1");
   PageControl1->setGeometry(0, 224, 793, 489);
   CreateSolarPage();
   CreateLunarPage();

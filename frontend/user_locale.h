@@ -1,8 +1,8 @@
-// The user's locale for dates and numbers shown in the window.
+// The user's locale for numbers typed into the window.
 #pragma once
 
 #include <QLocale>
 
 // The system locale, or Russian (Russia) when the system has only the C/POSIX
-// locale, so that dates read naturally to the program's Russian-speaking users.
+// locale, so that numbers read naturally to the program's Russian-speaking users.
 QLocale UserLocale();
