@@ -14,6 +14,7 @@ struct Phrases {
   std::string circleOfWorld = Cp1251FromUtf8("-м круге мира ");
   std::string lunarDayFalls = Cp1251FromUtf8("Дата рождения приходится на ");
   std::string lunarDaySuffix = Cp1251FromUtf8("-й лунный день");
+  std::string lunarDayUnknown = Cp1251FromUtf8("Лунный день рождения определить не удалось");
   std::string combat = Cp1251FromUtf8("Боевое: ");
   std::string magical = Cp1251FromUtf8("Магическое: ");
   std::string god = Cp1251FromUtf8("Бог:\t\t");
@@ -91,7 +92,9 @@ Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
   result.memo3.push_back(t.bornIn + circle + t.circleOfWorld + worldName);
   AppendSection("#" + circle, tables.restxt, result.memo3);
 
-  result.label1 = t.lunarDayFalls + std::string(lunarDay) + t.lunarDaySuffix;
+  // Without a lunar day the caption says so, rather than "...на -й лунный день".
+  result.label1 = lunarDay.empty() ? t.lunarDayUnknown
+                                   : t.lunarDayFalls + std::string(lunarDay) + t.lunarDaySuffix;
 
   const std::string lunarKey = "#" + std::string(lunarDay);
   AppendSection(lunarKey, tables.moonDaysDescr, result.memo7);

@@ -43,7 +43,7 @@ struct Composition {
   Lines memo5;           // secret part of the tree sign
   Lines memo12;          // knife qualities
   Lines memo14;          // week-day horoscope
-  std::string label1;    // lunar-day caption
+  std::string label1;    // lunar-day caption; says so when no lunar day is known
   int pictureIndex = 0;  // month picture, 0 = January .. 11 = December
 };
 

@@ -86,7 +86,7 @@ TEST_F(ComposeTest, WorkedExample) {
 TEST_F(ComposeTest, EmptyLunarDayStillComposesTheSolarHalf) {
   const Composition c = Run(2026, 12, 6, "");
   EXPECT_EQ(c.memo3, (Lines{W("Вы родились в 3-м круге мира "), "circle 3"}));
-  EXPECT_EQ(c.label1, W("Дата рождения приходится на -й лунный день"));
+  EXPECT_EQ(c.label1, W("Лунный день рождения определить не удалось"));
   EXPECT_TRUE(c.memo7.empty());
   EXPECT_TRUE(c.memo2.empty());
   EXPECT_TRUE(c.memo6.empty());
