@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "content/compose.h"
+#include "frontend/run_outcome.h"
 
 class QComboBox;
 class QDateEdit;
@@ -140,6 +141,7 @@ class TForm1 : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
@@ -173,7 +175,11 @@ class TForm1 : public QWidget {
   // The calculator run; see Unit1_calculation.cpp.
   void PrepareCalculatorFiles();
   void WriteCalculatorExecutable();
+  frontend::RunOutcome RunCalculator();
   QString RunCalculatorForLunarDay();
+  bool CalculationRunning() const;
+  // Ends a calculation still running and removes its files at once.
+  void AbandonCalculation();
   void RemoveCalculatorFiles();
 
   std::unique_ptr<CalculatorFiles> calculatorFiles_;

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "frontend/Unit1.h"
+#include "frontend/birth_date_range.h"
 #include "frontend/date_pickers.h"
 #include "frontend/dropdown_list.h"
 #include "frontend/spinedit.h"
@@ -159,6 +160,7 @@ void TForm1::CreateDateGroup() {
   DateTimePicker1->setLocale(UserLocale());
   DateTimePicker1->setDisplayFormat(LongDateFormat(UserLocale()));
   DateTimePicker1->setCalendarPopup(true);
+  DateTimePicker1->setDateRange(frontend::FirstBirthDate(), frontend::LastBirthDate());
   Label18 = MakeLabel(GroupBox2, "Label18", 84, 41, QStringLiteral("Время"));
   DateTimePicker2 = Named(new TTimePicker(GroupBox2), "DateTimePicker2");
   DateTimePicker2->setGeometry(119, 38, 65, 21);
