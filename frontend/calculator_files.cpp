@@ -82,15 +82,6 @@ bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program) {
                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-bool LoadOutputList(CalculatorFiles& files) {
-  QFile table(files.outputPath);
-  if (!table.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = table.readAll();
-  if (table.error() != QFileDevice::NoError) return false;
-  files.outputList = content::CutLines(std::string_view(bytes.constData(), bytes.size()));
-  return true;
-}
-
 void RemoveCalculatorFiles(const CalculatorFiles& files) {
   if (!files.usable()) return;
   for (const QString* path : {&files.executablePath, &files.scriptPath, &files.flagPath,

@@ -25,10 +25,6 @@ struct CalculatorFiles {
   QString shortTemporaryDirectory;
   int32_t runNumber = 0;
 
-  // The last lunar-day table loaded, one entry per line, bytes as written by
-  // the calculator.
-  std::vector<std::string> outputList;
-
   // False when no safe directory could be had; nothing is then written or run.
   bool usable() const { return !temporaryDirectory.isEmpty(); }
   // Why the calculator cannot be run here, in Russian for the result dialog;
@@ -58,10 +54,6 @@ bool WriteScript(const CalculatorFiles& files);
 // Writes the calculator byte for byte to the executable path, replacing any
 // file there, runnable by the owner only.
 bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program);
-
-// Replaces the output list by the lines of the output table (split at CR LF,
-// CR or LF). False, with the list unchanged, when the table cannot be read.
-bool LoadOutputList(CalculatorFiles& files);
 
 // Deletes the five files (a failed deletion is ignored), then the directory
 // itself if nothing else is left in it.
