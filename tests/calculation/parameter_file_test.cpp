@@ -39,55 +39,38 @@ TEST(ParameterFileText, SignsBelongToDegreesAndZoneOnly) {
             "Autocreated\r\n31.12.2001\r\n23:0\r\n-5\r\n\r\n-34.36\r\n0.13\r\n2\r\na\r\nout\r\n");
 }
 
-CalculatorInput Place(int32_t latitudeDegrees, int32_t latitudeMinutes, int32_t longitudeDegrees,
-                      int32_t longitudeMinutes) {
-  CalculatorInput input;
-  input.latitudeDegrees = latitudeDegrees;
-  input.latitudeMinutes = latitudeMinutes;
-  input.longitudeDegrees = longitudeDegrees;
-  input.longitudeMinutes = longitudeMinutes;
-  return input;
-}
-
-// The minutes boxes go up to 60, which the calculator refuses.
-TEST(CarryWholeDegrees, SixtyMinutesAreTheNextWholeDegree) {
-  CalculatorInput north = Place(55, 60, 37, 60);
-  EXPECT_EQ(CarryWholeDegrees(north), CoordinateProblem::kNone);
-  EXPECT_NE(ParameterFileText(north, "out").find("\r\n56.0\r\n38.0\r\n"), std::string::npos);
-
-  CalculatorInput south = Place(-55, 60, -179, 60);
-  EXPECT_EQ(CarryWholeDegrees(south), CoordinateProblem::kNone);
-  EXPECT_EQ(south.latitudeDegrees, -56);
-  EXPECT_EQ(south.latitudeMinutes, 0);
-  EXPECT_EQ(south.longitudeDegrees, -180);
-  EXPECT_EQ(south.longitudeMinutes, 0);
-
-  CalculatorInput equator = Place(0, 60, 0, 59);
-  EXPECT_EQ(CarryWholeDegrees(equator), CoordinateProblem::kNone);
-  EXPECT_EQ(equator.latitudeDegrees, 1);
-  EXPECT_EQ(equator.longitudeMinutes, 59);
-}
-
-TEST(CarryWholeDegrees, NamesTheCoordinateBeyondItsLimit) {
+// The minutes boxes go up to 60, which the calculator refuses: 60 minutes are
+// the next whole degree, away from zero, and only then is the limit checked.
+TEST(CarryWholeDegrees, CarriesSixtyMinutesThenChecksTheLimits) {
   const struct {
-    CalculatorInput input;
+    int32_t typed[4];    // latitude degrees, minutes, longitude degrees, minutes
+    int32_t carried[4];  // as sent, when accepted
     CoordinateProblem problem;
   } cases[] = {
-      {Place(90, 0, 180, 0), CoordinateProblem::kNone},
-      {Place(-90, 0, -180, 0), CoordinateProblem::kNone},
-      {Place(89, 60, 179, 60), CoordinateProblem::kNone},
-      {Place(90, 30, 0, 0), CoordinateProblem::kLatitude},
-      {Place(-90, 1, 0, 0), CoordinateProblem::kLatitude},
-      {Place(90, 60, 0, 0), CoordinateProblem::kLatitude},
-      {Place(0, 0, 180, 10), CoordinateProblem::kLongitude},
-      {Place(0, 0, -180, 60), CoordinateProblem::kLongitude},
-      {Place(90, 30, 180, 10), CoordinateProblem::kLatitude},
+      {{55, 60, 37, 60}, {56, 0, 38, 0}, CoordinateProblem::kNone},
+      {{-55, 60, -179, 60}, {-56, 0, -180, 0}, CoordinateProblem::kNone},
+      {{0, 60, 0, 59}, {1, 0, 0, 59}, CoordinateProblem::kNone},
+      {{89, 60, 180, 0}, {90, 0, 180, 0}, CoordinateProblem::kNone},
+      {{90, 30, 0, 0}, {}, CoordinateProblem::kLatitude},
+      {{-90, 1, 0, 0}, {}, CoordinateProblem::kLatitude},
+      {{90, 60, 0, 0}, {}, CoordinateProblem::kLatitude},
+      {{0, 0, 180, 10}, {}, CoordinateProblem::kLongitude},
+      {{0, 0, -180, 60}, {}, CoordinateProblem::kLongitude},
+      {{90, 30, 180, 10}, {}, CoordinateProblem::kLatitude},
   };
   for (const auto& c : cases) {
-    CalculatorInput input = c.input;
-    EXPECT_EQ(CarryWholeDegrees(input), c.problem)
-        << c.input.latitudeDegrees << "." << c.input.latitudeMinutes << " "
-        << c.input.longitudeDegrees << "." << c.input.longitudeMinutes;
+    CalculatorInput input;
+    input.latitudeDegrees = c.typed[0];
+    input.latitudeMinutes = c.typed[1];
+    input.longitudeDegrees = c.typed[2];
+    input.longitudeMinutes = c.typed[3];
+    SCOPED_TRACE(::testing::PrintToString(c.typed));
+    EXPECT_EQ(CarryWholeDegrees(input), c.problem);
+    if (c.problem != CoordinateProblem::kNone) continue;
+    EXPECT_EQ(input.latitudeDegrees, c.carried[0]);
+    EXPECT_EQ(input.latitudeMinutes, c.carried[1]);
+    EXPECT_EQ(input.longitudeDegrees, c.carried[2]);
+    EXPECT_EQ(input.longitudeMinutes, c.carried[3]);
   }
 }
 
