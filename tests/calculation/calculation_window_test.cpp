@@ -128,11 +128,6 @@ void CalculationWindowTest::sixtyMinutesRunAsTheNextDegree() {
   // What the user typed stays as typed.
   QCOMPARE(form_->SpinEdit10->text(), QStringLiteral("60"));
   QCOMPARE(form_->SpinEdit12->text(), QStringLiteral("60"));
-
-  SetPlace(-55, 60, -37, 60);
-  Calculate();
-  QCOMPARE(errorText_, QString());
-  QCOMPARE(ParameterLines().mid(5, 2), QStringList({"-56.0", "-38.0"}));
 }
 
 void CalculationWindowTest::coordinatesBeyondTheirLimitsAreRefusedNamingTheBox() {

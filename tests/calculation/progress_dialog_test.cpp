@@ -136,26 +136,6 @@ TEST_F(ProgressDialogTest, UserCannotCancelTheWait) {
   EXPECT_TRUE(Run(dialog).ok());
 }
 
-TEST_F(ProgressDialogTest, AbandoningEndsTheRunAtOnce) {
-  ASSERT_TRUE(frontend::WriteExecutable(files_, kSlow));
-  TOKBottomDlg dialog;
-  qint64 group = 0;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (dialog.processGroup() == 0) return;  // not started yet
-    group = dialog.processGroup();
-    poll.stop();
-    dialog.AbandonRun();
-  });
-  poll.start();
-  const RunOutcome outcome = Run(dialog);
-  EXPECT_EQ(outcome.failure, RunFailure::kAbandoned);
-  EXPECT_TRUE(frontend::FailureReport(outcome).isEmpty());
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(GroupGone(group));
-}
-
 TEST_F(ProgressDialogTest, TerminationSignalEndsTheRunAndTheProgram) {
   ASSERT_TRUE(frontend::WriteExecutable(files_, kSlow));
   QuitOnTerminationSignals();
