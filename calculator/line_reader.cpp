@@ -27,6 +27,7 @@ int LineReader::NextByte() {
 
 int LineReader::ReadLine(std::string& line) {
   line.clear();
+  std::size_t length = 0;
   for (;;) {
     const int c = NextByte();
     if (c == EOF) break;
@@ -35,6 +36,7 @@ int LineReader::ReadLine(std::string& line) {
       if (next != '\n' && next != EOF) std::ungetc(next, file_);
       break;
     }
+    if (++length > kMaxPhysicalLineLength) return kLineTooLongError;
     if (line.size() < kMaxLineLength) line.push_back(static_cast<char>(c));
   }
   return error_;

@@ -3,6 +3,7 @@
 // lone LF is an ordinary byte.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <string>
@@ -10,6 +11,12 @@
 namespace moon {
 
 inline constexpr std::size_t kMaxLineLength = 255;
+// Longest line read at all, in bytes, its skipped rest included. A parameter file holds
+// ten short lines; anything longer is not one (an endless input such as
+// /dev/zero would otherwise be read for ever).
+inline constexpr std::size_t kMaxPhysicalLineLength = 64 * 1024;
+// The error number ReadLine reports for such a line.
+inline constexpr int kLineTooLongError = EFBIG;
 
 class LineReader {
  public:
@@ -17,7 +24,9 @@ class LineReader {
 
   // Reads the next line, cut to kMaxLineLength bytes (the rest of it is
   // skipped). Past the end of the file the line is empty. Returns 0, or the
-  // system error number when reading fails.
+  // system error number when reading fails, or kLineTooLongError (without
+  // reading further) when the line holds more than kMaxPhysicalLineLength
+  // bytes before its end.
   int ReadLine(std::string& line);
 
  private:

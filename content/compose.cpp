@@ -65,8 +65,10 @@ Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
   result.worldCircle.push_back("Вы родились в " + circle + "-м круге мира " + worldName);
   AppendSection("#" + circle, tables.restxt, result.worldCircle);
 
+  // Without a lunar day the caption says so, rather than "...на -й лунный день".
   result.lunarDayCaption =
-      "Дата рождения приходится на " + std::string(lunarDay) + "-й лунный день";
+      lunarDay.empty() ? "Лунный день рождения определить не удалось"
+                       : "Дата рождения приходится на " + std::string(lunarDay) + "-й лунный день";
 
   const std::string lunarKey = "#" + std::string(lunarDay);
   AppendSection(lunarKey, tables.moonDaysDescr, result.lunarVerse);

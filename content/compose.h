@@ -58,11 +58,12 @@ struct BirthDate {
 // Every result of one horoscope.
 struct Composition {
   Lines worldCircle;  // the circle and world of birth, then the circle's text
-  std::string lunarDayCaption;  // "Дата рождения приходится на N-й лунный день"
-  Lines lunarVerse;           // the verse of the lunar day
-  Lines health;               // health and length of life by lunar day
-  Lines goodOrEvil;           // whether the lunar day is good or evil
-  Lines knife;                // the qualities given to a knife on the lunar day
+  std::string
+      lunarDayCaption;  // "Дата рождения приходится на N-й лунный день", or that it is unknown
+  Lines lunarVerse;     // the verse of the lunar day
+  Lines health;         // health and length of life by lunar day
+  Lines goodOrEvil;     // whether the lunar day is good or evil
+  Lines knife;          // the qualities given to a knife on the lunar day
   Lines treeSignPublic;       // public part of the tree sign
   Lines treeSignSecret;       // secret part of the tree sign
   Lines weekDay;              // week-day horoscope

@@ -14,6 +14,11 @@ class TOKBottomDlg1 : public QDialog {
  public:
   explicit TOKBottomDlg1(QWidget* parent = nullptr);
 
+  // Shows `text` in StaticText1; the dialog grows taller, never wider, when
+  // the text needs more lines than the field has, and keeps its OK button
+  // below the text.
+  void SetMessage(const QString& text);
+
   // The window whose bottom edge the dialog straddles when shown.
   void SetMainWindow(QWidget* mainWindow);
 

@@ -1,6 +1,7 @@
 #include "frontend/Unit1.h"
 
 #include <QAbstractItemView>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
@@ -92,6 +93,8 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Button1Click() {
+  // A timer tick during a run must not start a second one over it.
+  if (CalculationRunning()) return;
   const QString lunarDay = RunCalculatorForLunarDay();
   const QDate date = DateTimePicker1->date();
   const content::BirthDate birthDate{date.year(), date.month(), date.day()};
@@ -107,6 +110,13 @@ void TForm1::ComboBox1Change() {
   SpinEdit10->setValue(coordinates->latitudeMinutes);
   SpinEdit11->setValue(coordinates->longitudeDegrees);
   SpinEdit12->setValue(coordinates->longitudeMinutes);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // Closed during a calculation, the window does not wait for it: the shell
+  // and the calculator are ended and the files removed before it goes.
+  if (CalculationRunning()) AbandonCalculation();
+  QWidget::closeEvent(event);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {

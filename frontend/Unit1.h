@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "content/compose.h"
+#include "frontend/run_outcome.h"
 
 class QComboBox;
 class QDateEdit;
@@ -149,6 +150,7 @@ class TForm1 : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
@@ -184,7 +186,11 @@ class TForm1 : public QWidget {
   // The calculator run; see Unit1_calculation.cpp.
   void PrepareCalculatorFiles();
   void WriteCalculatorExecutable();
+  frontend::RunOutcome RunCalculator();
   QString RunCalculatorForLunarDay();
+  bool CalculationRunning() const;
+  // Ends a calculation still running and removes its files at once.
+  void AbandonCalculation();
   void RemoveCalculatorFiles();
 
   // Keeping the window on its screen; see Unit1_screen.cpp.

@@ -1,5 +1,5 @@
 // The calculator run of the main window: temporary files, the parameter file,
-// the progress dialog and the lunar day of birth.
+// the progress dialog, the report of a failed run and the lunar day of birth.
 #include "frontend/Unit1.h"
 
 #include <QDateEdit>
@@ -13,6 +13,7 @@
 #include "frontend/Resultdlg.h"
 #include "frontend/calculator_files.h"
 #include "frontend/calculator_setup.h"
+#include "frontend/failure_report.h"
 #include "frontend/lunar_day_of_birth.h"
 #include "frontend/parameter_file.h"
 #include "frontend/private_directory.h"
@@ -75,35 +76,62 @@ void TForm1::WriteCalculatorExecutable() {
   if (!calculatorFiles_->usable()) qWarning().noquote() << calculatorFiles_->unusableReason;
 }
 
+frontend::RunOutcome TForm1::RunCalculator() {
+  frontend::RunOutcome outcome;
+  if (calculatorFiles_ == nullptr || !calculatorFiles_->usable() ||
+      !calculatorFiles_->unusableReason.isEmpty()) {
+    outcome.failure = frontend::RunFailure::kFilesUnusable;
+    if (calculatorFiles_ != nullptr) outcome.detail = calculatorFiles_->unusableReason;
+    return outcome;
+  }
+  const frontend::CalculatorInput typed = InputFromControls(*this);
+  frontend::CalculatorInput input = typed;
+  if (const auto problem = frontend::CarryWholeDegrees(input);
+      problem != frontend::CoordinateProblem::kNone) {
+    outcome.failure = frontend::RunFailure::kCoordinateOutOfRange;
+    outcome.detail = frontend::CoordinateRangeText(problem, typed);
+    return outcome;
+  }
+  // A parameter file that cannot be written would leave the previous
+  // calculation's inputs in place, so the run is not even started.
+  if (!WriteParameterFile(*calculatorFiles_, input)) {
+    outcome.failure = frontend::RunFailure::kParameterFileNotWritten;
+    return outcome;
+  }
+  return OKBottomDlg->Run(calculatorFiles_.get(), this);
+}
+
 QString TForm1::RunCalculatorForLunarDay() {
   if (OKBottomDlg == nullptr) OKBottomDlg = new TOKBottomDlg(this);
   if (OKBottomDlg1 == nullptr) OKBottomDlg1 = new TOKBottomDlg1(this);
 
-  int result = TOKBottomDlg::kResultCancel;
-  // A parameter file that cannot be written would leave the previous
-  // calculation's inputs in place, so the run is not even started.
-  if (calculatorFiles_ != nullptr && calculatorFiles_->usable() &&
-      WriteParameterFile(*calculatorFiles_, InputFromControls(*this))) {
-    OKBottomDlg->SetCalculation(calculatorFiles_.get(), this);
-    result = OKBottomDlg->exec();
-  }
-
-  if (result == TOKBottomDlg::kResultOk) {
+  frontend::RunOutcome outcome = RunCalculator();
+  std::string lunarDay;
+  if (outcome.ok()) {
     QStringList table;
-    for (const std::string& line : calculatorFiles_->outputList) {
-      table.append(DecodeWindows1251(line));
-    }
+    for (const std::string& line : outcome.table) table.append(DecodeWindows1251(line));
     Memo1->setPlainText(table.join(QLatin1Char('\n')));
-    return QString::fromStdString(
-        frontend::LunarDayOfBirth(calculatorFiles_->outputList, BirthFromControls(*this)));
+    lunarDay = frontend::LunarDayOfBirth(outcome.table, BirthFromControls(*this));
+    if (lunarDay.empty()) outcome.failure = frontend::RunFailure::kNoLunarDay;
   }
-  // A run cut short by a termination signal is no failure to report.
-  if (TerminationRequested()) return {};
-  // Without this the user would not learn that the lunar part is missing.
-  OKBottomDlg1->StaticText1->setText(QStringLiteral("Ошибка в приложении"));
-  OKBottomDlg1->SetMainWindow(this);
-  OKBottomDlg1->exec();
-  return {};
+  // A run abandoned because the window closed or the program is ending is no
+  // failure to report.
+  const QString report = frontend::FailureReport(outcome);
+  if (!report.isEmpty() && !TerminationRequested() && isVisible()) {
+    OKBottomDlg1->SetMessage(report);
+    OKBottomDlg1->SetMainWindow(this);
+    OKBottomDlg1->exec();
+  }
+  return QString::fromStdString(lunarDay);
+}
+
+bool TForm1::CalculationRunning() const {
+  return OKBottomDlg != nullptr && OKBottomDlg->running();
+}
+
+void TForm1::AbandonCalculation() {
+  OKBottomDlg->AbandonRun();
+  RemoveCalculatorFiles();
 }
 
 void TForm1::RemoveCalculatorFiles() {

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "frontend/Unit1.h"
+#include "frontend/birth_date_range.h"
 #include "frontend/date_pickers.h"
 #include "frontend/dropdown_list.h"
 #include "frontend/spinedit.h"
@@ -176,6 +177,7 @@ void TForm1::CreateDateGroup() {
   Label17 = MakeLabel(GroupBox2, "Label17", 90, 20, QStringLiteral("Дата"));
   DateTimePicker1 = Named(new TDatePicker(GroupBox2), "DateTimePicker1");
   DateTimePicker1->setGeometry(120, 17, 153, 21);
+  DateTimePicker1->setDateRange(frontend::FirstBirthDate(), frontend::LastBirthDate());
   Label18 = MakeLabel(GroupBox2, "Label18", 84, 41, QStringLiteral("Время"));
   DateTimePicker2 = Named(new TTimePicker(GroupBox2), "DateTimePicker2");
   DateTimePicker2->setGeometry(119, 38, 65, 21);

@@ -113,15 +113,6 @@ bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program) {
   return WriteAllAndClose(executable, program);
 }
 
-bool LoadOutputList(CalculatorFiles& files) {
-  QFile table(files.outputPath);
-  if (!table.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = table.readAll();
-  if (table.error() != QFileDevice::NoError) return false;
-  files.outputList = content::CutLines(std::string_view(bytes.constData(), bytes.size()));
-  return true;
-}
-
 void RemoveFilesBesideExecutable(const CalculatorFiles& files) {
   for (const QString* path :
        {&files.scriptPath, &files.flagPath, &files.parameterPath, &files.outputPath}) {

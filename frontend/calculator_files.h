@@ -28,10 +28,6 @@ struct CalculatorFiles {
   // run_numbers.h); -1 when none is held.
   int runLock = -1;
 
-  // The last lunar-day table loaded, one entry per line, bytes as written by
-  // the calculator.
-  std::vector<std::string> outputList;
-
   // False when no safe directory could be had; nothing is then written or run.
   bool usable() const { return !temporaryDirectory.isEmpty(); }
   // Why the calculator cannot be run, in Russian for the result dialog: every
@@ -64,10 +60,6 @@ bool WriteScript(const CalculatorFiles& files);
 // False on failure, with errno telling why; a partly written file is left for
 // the caller to remove.
 bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program);
-
-// Replaces the output list by the lines of the output table (split at CR LF,
-// CR or LF). False, with the list unchanged, when the table cannot be read.
-bool LoadOutputList(CalculatorFiles& files);
 
 // Deletes the script, flag, parameter and output files (a failed deletion is
 // ignored).

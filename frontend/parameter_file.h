@@ -21,6 +21,15 @@ struct CalculatorInput {
   int32_t longitudeMinutes = 0;
 };
 
+// A coordinate the calculator cannot take.
+enum class CoordinateProblem { kNone, kLatitude, kLongitude };
+
+// Carries a minutes value of 60 into the degrees (55°60' is 56°00', -55°60' is
+// -56°00'), as the minutes boxes allow 60 and the calculator does not; then
+// names the first coordinate still beyond ±90°00' (latitude) or ±180°00'
+// (longitude).
+CoordinateProblem CarryWholeDegrees(CalculatorInput& input);
+
 // The ten lines, each ended by CR LF: name, d.m.yyyy, h:m, zone, an empty place
 // line, latitude and longitude as degrees.minutes, two lunations, normal mode,
 // and the output table's path. Numbers are plain decimals without leading zeros

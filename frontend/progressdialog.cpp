@@ -1,46 +1,48 @@
 #include "frontend/progressdialog.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
-#include <QProcess>
 #include <QProgressBar>
 #include <QShowEvent>
-#include <QThread>
 #include <QTimer>
-
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
+#include "content/tables.h"
 #include "frontend/calculator_files.h"
 #include "frontend/dialog_placement.h"
+#include "frontend/input_blocker.h"
 #include "frontend/termination.h"
 
 namespace {
 
-// Pause per waiting pass, in milliseconds: keeps the wait from spinning a core
-// while the calculator works.
-constexpr unsigned long kPassPauseMs = 2;
-
-// Runs the script without a window and without sharing our console, inside
-// the temporary directory, where the script names the parameter file; the
-// outcome is seen only through the flag and output files.
-void LaunchScript(const CalculatorFiles& files) {
-  QProcess process;
-  process.setProgram(QStringLiteral("/bin/sh"));
-  process.setArguments({files.scriptPath});
-  process.setWorkingDirectory(files.temporaryDirectory);
-  process.setStandardInputFile(QProcess::nullDevice());
-  process.setStandardOutputFile(QProcess::nullDevice());
-  process.setStandardErrorFile(QProcess::nullDevice());
-  process.startDetached();
-}
+// How often the progress bar moves, in ms; one percent of the full wait is
+// 259 ms.
+constexpr int kProgressIntervalMs = 100;
 
 // Percent of the wait limit, rounded to the nearest, ties to even.
-int ProgressPercent(qint64 elapsedMs) {
-  return static_cast<int>(
-      std::lrint(static_cast<double>(elapsedMs) / TOKBottomDlg::kWaitLimitMs * 100.0));
+int ProgressPercent(qint64 elapsedMs, std::chrono::milliseconds limit) {
+  const long percent =
+      std::lrint(static_cast<double>(elapsedMs) / static_cast<double>(limit.count()) * 100.0);
+  return static_cast<int>(std::clamp(percent, 0L, 100L));
+}
+
+// Deletes a file an earlier run left; false when it is still there.
+bool RemoveOld(const QString& path) {
+  return QFile::remove(path) || !QFileInfo(path).exists();
+}
+
+std::optional<std::vector<std::string>> ReadTable(const QString& path) {
+  QFile table(path);
+  if (!table.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = table.readAll();
+  if (table.error() != QFileDevice::NoError) return std::nullopt;
+  return content::CutLines(std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace
@@ -75,6 +77,21 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
   Timer2->setSingleShot(true);
   connect(Timer2, &QTimer::timeout, this, &TOKBottomDlg::Timer2Timer);
 
+  limitTimer_ = new QTimer(this);
+  limitTimer_->setSingleShot(true);
+  limitTimer_->setTimerType(Qt::PreciseTimer);
+  connect(limitTimer_, &QTimer::timeout, this, &TOKBottomDlg::WaitLimitReached);
+
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setInterval(kProgressIntervalMs);
+  connect(progressTimer_, &QTimer::timeout, this, &TOKBottomDlg::ShowProgress);
+
+  connect(&calculator_, &CalculatorProcess::finished, this, &TOKBottomDlg::ScriptFinished);
+  // The program is ending: no one waits for this run's table any more.
+  connect(&TerminationNotice::instance(), &TerminationNotice::requested, this, [this] {
+    if (running_) AbandonRun();
+  });
+
   FormCreate();
 }
 
@@ -82,63 +99,108 @@ void TOKBottomDlg::FormCreate() {
   setWindowTitle(QStringLiteral("Идет расчет..."));
 }
 
-void TOKBottomDlg::SetCalculation(CalculatorFiles* files, QWidget* mainWindow) {
+frontend::RunOutcome TOKBottomDlg::Run(const CalculatorFiles* files, QWidget* mainWindow) {
   files_ = files;
   mainWindow_ = mainWindow;
+  outcome_ = {};
+  running_ = true;
+  {
+    const InputBlocker blocker(mainWindow);
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    loop.exec(QEventLoop::DialogExec);
+  }
+  // The loop is also left when the whole application leaves its loops.
+  if (isVisible()) AbandonRun();
+  running_ = false;
+  files_ = nullptr;
+  return std::exchange(outcome_, {});
 }
 
 void TOKBottomDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;  // re-exposed, not shown anew
   frontend::PlaceStraddling(this, mainWindow_);
-  // The wait runs inside the dialog's own event loop, once per showing.
+  // The run starts from the event loop, once per showing.
   QMetaObject::invokeMethod(this, &TOKBottomDlg::FormActivate, Qt::QueuedConnection);
 }
 
 void TOKBottomDlg::FormActivate() {
+  if (!isVisible()) return;  // ended before the run could start
   ProgressBar1->setValue(0);
   if (TerminationRequested()) {
-    done(kResultCancel);
+    AbandonRun();
     return;
   }
   if (files_ == nullptr || !files_->usable()) {
-    Timer2->start();
+    if (files_ != nullptr) outcome_.detail = files_->unusableReason;
+    Fail(frontend::RunFailure::kFilesUnusable);
     return;
   }
-  CalculatorFiles& files = *files_;
-  // Files of the previous run must not be mistaken for this run's.
-  if (QFile::exists(files.flagPath)) QFile::remove(files.flagPath);
-  if (QFile::exists(files.outputPath)) QFile::remove(files.outputPath);
+  // Files of the previous run must not be mistaken for this run's; the
+  // processes that could still write them are gone by now.
+  calculator_.Stop();
+  if (!RemoveOld(files_->flagPath) || !RemoveOld(files_->outputPath)) {
+    Fail(frontend::RunFailure::kOldFilesRemain);
+    return;
+  }
+  if (!calculator_.Start(files_->scriptPath, files_->temporaryDirectory)) {
+    Fail(frontend::RunFailure::kNotStarted);
+    return;
+  }
+  clock_.start();
+  limitTimer_->start(waitLimit_);
+  progressTimer_->start();
+}
 
-  LaunchScript(files);
-
-  QPointer<TOKBottomDlg> alive(this);
-  QElapsedTimer clock;  // monotonic: a clock change cannot cut or stretch the wait
-  clock.start();
-  qint64 elapsedMs = 0;
-  while (!QFile::exists(files.flagPath) && elapsedMs < kWaitLimitMs) {
-    ProgressBar1->setValue(ProgressPercent(elapsedMs));
-    QCoreApplication::processEvents();
-    if (!alive) return;
-    // The program is ending: no one waits for this run's table any more.
-    if (TerminationRequested()) {
-      done(kResultCancel);
+void TOKBottomDlg::ScriptFinished(bool normally) {
+  StopWaiting();
+  ProgressBar1->setValue(100);
+  outcome_.calculatorOutput = calculator_.output().toStdString();
+  // The script writes the flag after the calculator has ended, so only a
+  // script that ran to its end with the flag written leaves a whole table.
+  if (normally && QFileInfo::exists(files_->flagPath)) {
+    if (auto table = ReadTable(files_->outputPath)) {
+      outcome_.table = std::move(*table);
+      // Shown, the dialog takes its result from a timer tick, after the event
+      // that showed it has been handled.
+      Timer1->start();
       return;
     }
-    QThread::msleep(kPassPauseMs);
-    elapsedMs = clock.elapsed();
   }
-  ProgressBar1->setValue(100);
-  QCoreApplication::processEvents();
-  if (!alive) return;
+  Fail(frontend::RunFailure::kNoTable);
+}
 
-  // Shown modally, the dialog takes its result from a timer tick, after the
-  // event that showed it has been handled.
-  if (QFile::exists(files.outputPath) && frontend::LoadOutputList(files)) {
-    Timer1->start();
-  } else {
-    Timer2->start();
-  }
+void TOKBottomDlg::WaitLimitReached() {
+  StopWaiting();
+  calculator_.Stop();
+  outcome_.calculatorOutput = calculator_.output().toStdString();
+  ProgressBar1->setValue(100);
+  Fail(frontend::RunFailure::kTimedOut);
+}
+
+void TOKBottomDlg::ShowProgress() {
+  ProgressBar1->setValue(ProgressPercent(clock_.elapsed(), waitLimit_));
+}
+
+void TOKBottomDlg::Fail(frontend::RunFailure failure) {
+  StopWaiting();
+  outcome_.failure = failure;
+  Timer2->start();
+}
+
+void TOKBottomDlg::StopWaiting() {
+  limitTimer_->stop();
+  progressTimer_->stop();
+}
+
+void TOKBottomDlg::AbandonRun() {
+  StopWaiting();
+  calculator_.Stop();
+  outcome_ = {};
+  outcome_.failure = frontend::RunFailure::kAbandoned;
+  if (isVisible()) done(kResultCancel);
 }
 
 void TOKBottomDlg::Timer1Timer() {
@@ -150,9 +212,14 @@ void TOKBottomDlg::Timer2Timer() {
 }
 
 void TOKBottomDlg::done(int result) {
-  // The next showing starts with both timers disarmed.
+  // The next showing starts with both timers disarmed and nothing running.
   Timer1->stop();
   Timer2->stop();
+  StopWaiting();
+  if (calculator_.running()) {
+    calculator_.Stop();
+    outcome_.failure = frontend::RunFailure::kAbandoned;
+  }
   QDialog::done(result);
 }
 

@@ -1,10 +1,15 @@
 // Progress dialog: runs the lunar calculator through its script and waits for
-// it, keeping the window responsive; ends with 1 when this run's lunar-day
-// table was loaded, else with 2.
+// it, driven by the event loop; ends with 1 when this run's lunar-day table
+// was loaded, else with 2, and hands the run's outcome to its caller.
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
+#include <chrono>
+
+#include "frontend/calculator_process.h"
+#include "frontend/run_outcome.h"
 
 class QFrame;
 class QProgressBar;
@@ -18,13 +23,25 @@ class TOKBottomDlg : public QDialog {
   static constexpr int kResultOk = 1;
   static constexpr int kResultCancel = 2;
   // Longest wait for the calculator: 0.0003 day.
-  static constexpr qint64 kWaitLimitMs = 25'920;
+  static constexpr std::chrono::milliseconds kWaitLimit{25'920};
 
   explicit TOKBottomDlg(QWidget* parent = nullptr);
 
-  // What the next showing runs and whose bottom edge it straddles. `files`
-  // must outlive the showing; its output list receives the table.
-  void SetCalculation(CalculatorFiles* files, QWidget* mainWindow);
+  // Shows the dialog across `mainWindow`'s bottom edge, runs the script of
+  // `files` and returns once the dialog has ended. The main window takes no
+  // input meanwhile, but can still be closed (see AbandonRun). `files` must
+  // outlive the call; either pointer may be null.
+  frontend::RunOutcome Run(const CalculatorFiles* files, QWidget* mainWindow);
+
+  // While Run() is under way: ends the script and the calculator, waits for
+  // them and ends the dialog with kResultCancel and no outcome to report.
+  void AbandonRun();
+  bool running() const { return running_; }
+
+  // The wait limit of later runs; tests shorten it.
+  void SetWaitLimit(std::chrono::milliseconds limit) { waitLimit_ = limit; }
+  // The session of the last script started, 0 before any.
+  qint64 processGroup() const { return calculator_.processGroup(); }
 
   // Event handlers, named after the window's events.
   void FormCreate();
@@ -47,6 +64,21 @@ class TOKBottomDlg : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  CalculatorFiles* files_ = nullptr;
+  void ScriptFinished(bool normally);
+  void WaitLimitReached();
+  void ShowProgress();
+  // Stops the wait's timers and ends the dialog through Timer2.
+  void Fail(frontend::RunFailure failure);
+  void StopWaiting();
+
+  const CalculatorFiles* files_ = nullptr;
   QPointer<QWidget> mainWindow_;
+  CalculatorProcess calculator_;
+  frontend::RunOutcome outcome_;
+  bool running_ = false;
+
+  std::chrono::milliseconds waitLimit_ = kWaitLimit;
+  QElapsedTimer clock_;  // monotonic: a clock change cannot cut or stretch the wait
+  QTimer* limitTimer_ = nullptr;
+  QTimer* progressTimer_ = nullptr;
 };

@@ -29,6 +29,7 @@ void QuitOnTerminationSignals() {
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], &byte, 1);
     terminationRequested = true;
+    emit TerminationNotice::instance().requested();
     // Not quit(): that asks every window to close first, and the progress
     // dialog refuses, which would drop the request while the calculator runs.
     QCoreApplication::exit(0);
@@ -43,4 +44,10 @@ void QuitOnTerminationSignals() {
 
 bool TerminationRequested() {
   return terminationRequested;
+}
+
+TerminationNotice& TerminationNotice::instance() {
+  // Never destroyed: it may be reached until the program's last moment.
+  static auto* notice = new TerminationNotice;
+  return *notice;
 }

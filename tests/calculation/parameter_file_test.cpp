@@ -39,5 +39,40 @@ TEST(ParameterFileText, SignsBelongToDegreesAndZoneOnly) {
             "Autocreated\r\n31.12.2001\r\n23:0\r\n-5\r\n\r\n-34.36\r\n0.13\r\n2\r\na\r\nout\r\n");
 }
 
+// The minutes boxes go up to 60, which the calculator refuses: 60 minutes are
+// the next whole degree, away from zero, and only then is the limit checked.
+TEST(CarryWholeDegrees, CarriesSixtyMinutesThenChecksTheLimits) {
+  const struct {
+    int32_t typed[4];    // latitude degrees, minutes, longitude degrees, minutes
+    int32_t carried[4];  // as sent, when accepted
+    CoordinateProblem problem;
+  } cases[] = {
+      {{55, 60, 37, 60}, {56, 0, 38, 0}, CoordinateProblem::kNone},
+      {{-55, 60, -179, 60}, {-56, 0, -180, 0}, CoordinateProblem::kNone},
+      {{0, 60, 0, 59}, {1, 0, 0, 59}, CoordinateProblem::kNone},
+      {{89, 60, 180, 0}, {90, 0, 180, 0}, CoordinateProblem::kNone},
+      {{90, 30, 0, 0}, {}, CoordinateProblem::kLatitude},
+      {{-90, 1, 0, 0}, {}, CoordinateProblem::kLatitude},
+      {{90, 60, 0, 0}, {}, CoordinateProblem::kLatitude},
+      {{0, 0, 180, 10}, {}, CoordinateProblem::kLongitude},
+      {{0, 0, -180, 60}, {}, CoordinateProblem::kLongitude},
+      {{90, 30, 180, 10}, {}, CoordinateProblem::kLatitude},
+  };
+  for (const auto& c : cases) {
+    CalculatorInput input;
+    input.latitudeDegrees = c.typed[0];
+    input.latitudeMinutes = c.typed[1];
+    input.longitudeDegrees = c.typed[2];
+    input.longitudeMinutes = c.typed[3];
+    SCOPED_TRACE(::testing::PrintToString(c.typed));
+    EXPECT_EQ(CarryWholeDegrees(input), c.problem);
+    if (c.problem != CoordinateProblem::kNone) continue;
+    EXPECT_EQ(input.latitudeDegrees, c.carried[0]);
+    EXPECT_EQ(input.latitudeMinutes, c.carried[1]);
+    EXPECT_EQ(input.longitudeDegrees, c.carried[2]);
+    EXPECT_EQ(input.longitudeMinutes, c.carried[3]);
+  }
+}
+
 }  // namespace
 }  // namespace frontend

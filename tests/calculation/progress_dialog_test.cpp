@@ -1,6 +1,7 @@
 #include "frontend/progressdialog.h"
 
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -8,30 +9,47 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <cerrno>
 #include <csignal>
 
 #include "frontend/calculator_files.h"
 #include "frontend/dialog_placement.h"
+#include "frontend/failure_report.h"
 #include "frontend/termination.h"
 
 namespace {
 
+using frontend::RunFailure;
+using frontend::RunOutcome;
+
 // Stand-in calculators. The real one reads the output path from line 10 of
 // the parameter file it is given.
-constexpr char kWritesTable[] =
-    "#!/bin/sh\n"
-    "out=$(sed -n 10p \"$1\" | tr -d '\\r')\n"
-    "printf '          Autocreated\\r\\n   7.03.1985 Th    5:07:00    14   1Ar00\\r\\n' > "
-    "\"$out\"\n";
-constexpr char kWritesNothing[] = "#!/bin/sh\nexit 100\n";
+#define WRITE_TABLE                                                                       \
+  "out=$(sed -n 10p \"$1\" | tr -d '\\r')\n"                                              \
+  "printf '          Autocreated\\r\\n   7.03.1985 Th    5:07:00    14   1Ar00\\r\\n' > " \
+  "\"$out\"\n"
+constexpr char kWritesTable[] = "#!/bin/sh\n" WRITE_TABLE;
+constexpr char kRefusesTheDate[] =
+    "#!/bin/sh\necho \"Error in file $1: bad DATE defined in line 2\"\nexit 100\n";
 // Still at work when the test sends its termination signal.
-constexpr char kSlow[] = "#!/bin/sh\nexec sleep 5\n";
+constexpr char kSlow[] = "#!/bin/sh\nexec sleep 30\n";
+// Writes its table only once the file "go" appears in its directory, which
+// the test creates after the run has been given up.
+constexpr char kLate[] = "#!/bin/sh\nwhile [ ! -e go ]; do sleep 0.05; done\n" WRITE_TABLE;
+// The next run's calculator: lets a late one go, gives it time to write, and
+// fails itself.
+constexpr char kReleasesTheLateOne[] = "#!/bin/sh\n: > go\nsleep 0.5\nexit 100\n";
+
+// True when no process of the group is left, not even one waiting to be collected.
+bool GroupGone(qint64 group) {
+  return group > 0 && ::kill(-static_cast<pid_t>(group), 0) == -1 && errno == ESRCH;
+}
 
 class ProgressDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(base_.isValid());
-    files_ = NameCalculatorFiles(base_.path() + QLatin1Char('/'), 1);
+    files_ = frontend::NameCalculatorFiles(base_.path() + QLatin1Char('/'), 1);
     ASSERT_TRUE(frontend::WriteScript(files_));
     QFile parameters(files_.parameterPath);
     ASSERT_TRUE(parameters.open(QIODevice::WriteOnly));
@@ -39,53 +57,72 @@ class ProgressDialogTest : public ::testing::Test {
                      QFile::encodeName(files_.outputPath) + "\r\n");
   }
 
-  static CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber) {
-    return frontend::NameCalculatorFiles(directory, runNumber);
-  }
-
-  int Run(TOKBottomDlg& dialog) {
-    dialog.SetCalculation(&files_, nullptr);
-    return dialog.exec();
-  }
+  RunOutcome Run(TOKBottomDlg& dialog) { return dialog.Run(&files_, nullptr); }
 
   QTemporaryDir base_;
   CalculatorFiles files_;
 };
 
-TEST_F(ProgressDialogTest, LoadsTheTableOfASuccessfulRun) {
+TEST_F(ProgressDialogTest, HandsTheTableOfASuccessfulRunToTheCaller) {
   ASSERT_TRUE(frontend::WriteExecutable(files_, kWritesTable));
   TOKBottomDlg dialog;
-  EXPECT_EQ(Run(dialog), TOKBottomDlg::kResultOk);
-  ASSERT_EQ(files_.outputList.size(), 2u);
-  EXPECT_EQ(files_.outputList[1], "   7.03.1985 Th    5:07:00    14   1Ar00");
+  RunOutcome outcome = Run(dialog);
+  EXPECT_TRUE(outcome.ok());
+  EXPECT_EQ(dialog.result(), TOKBottomDlg::kResultOk);
+  ASSERT_EQ(outcome.table.size(), 2u);
+  EXPECT_EQ(outcome.table[1], "   7.03.1985 Th    5:07:00    14   1Ar00");
   EXPECT_EQ(dialog.ProgressBar1->value(), 100);
 
   // Shown again, it runs again and ends the same way; no timer is left armed.
-  files_.outputList.clear();
-  EXPECT_EQ(Run(dialog), TOKBottomDlg::kResultOk);
-  EXPECT_EQ(files_.outputList.size(), 2u);
+  outcome = Run(dialog);
+  EXPECT_TRUE(outcome.ok());
+  EXPECT_EQ(outcome.table.size(), 2u);
   EXPECT_FALSE(dialog.Timer1->isActive());
   EXPECT_FALSE(dialog.Timer2->isActive());
 }
 
-TEST_F(ProgressDialogTest, FailsWhenTheCalculatorWritesNoTable) {
-  ASSERT_TRUE(frontend::WriteExecutable(files_, kWritesNothing));
-  files_.outputList = {"previous table"};
+TEST_F(ProgressDialogTest, AFlagWithoutATableIsAFailureWithTheCalculatorsReason) {
+  ASSERT_TRUE(frontend::WriteExecutable(files_, kRefusesTheDate));
   TOKBottomDlg dialog;
-  EXPECT_EQ(Run(dialog), TOKBottomDlg::kResultCancel);
-  EXPECT_EQ(files_.outputList, std::vector<std::string>{"previous table"});
+  const RunOutcome outcome = Run(dialog);
+  EXPECT_EQ(dialog.result(), TOKBottomDlg::kResultCancel);
+  EXPECT_EQ(outcome.failure, RunFailure::kNoTable);
+  EXPECT_TRUE(QFile::exists(files_.flagPath));
+  EXPECT_TRUE(outcome.table.empty());
+  EXPECT_TRUE(frontend::FailureReport(outcome).contains(QStringLiteral("дату")))
+      << frontend::FailureReport(outcome).toStdString();
 }
 
 TEST_F(ProgressDialogTest, NeverTakesThePreviousRunsFilesForThisRuns) {
   ASSERT_TRUE(frontend::WriteExecutable(files_, kWritesTable));
   TOKBottomDlg dialog;
-  ASSERT_EQ(Run(dialog), TOKBottomDlg::kResultOk);
+  ASSERT_TRUE(Run(dialog).ok());
 
   // Same five names, but this time the calculator fails: the old table and
   // flag must not pass for its result.
   ASSERT_TRUE(QFile::exists(files_.outputPath));
-  ASSERT_TRUE(frontend::WriteExecutable(files_, kWritesNothing));
-  EXPECT_EQ(Run(dialog), TOKBottomDlg::kResultCancel);
+  ASSERT_TRUE(frontend::WriteExecutable(files_, kRefusesTheDate));
+  EXPECT_EQ(Run(dialog).failure, RunFailure::kNoTable);
+  EXPECT_FALSE(QFile::exists(files_.outputPath));
+}
+
+TEST_F(ProgressDialogTest, ASlowCalculatorIsEndedAtTheLimitAndItsLateTableNeverTaken) {
+  ASSERT_TRUE(frontend::WriteExecutable(files_, kLate));
+  TOKBottomDlg dialog;
+  dialog.SetWaitLimit(std::chrono::milliseconds(300));
+  const RunOutcome late = Run(dialog);
+  EXPECT_EQ(late.failure, RunFailure::kTimedOut);
+  EXPECT_TRUE(frontend::FailureReport(late).contains(QStringLiteral("не закончил")));
+  // The shell and the calculator under it are gone, and collected.
+  EXPECT_TRUE(GroupGone(dialog.processGroup()));
+
+  // Were the old calculator still waiting, the next run would release it and
+  // see its table and flag.
+  ASSERT_TRUE(frontend::WriteExecutable(files_, kReleasesTheLateOne));
+  dialog.SetWaitLimit(TOKBottomDlg::kWaitLimit);
+  const RunOutcome next = Run(dialog);
+  EXPECT_EQ(next.failure, RunFailure::kNoTable);
+  EXPECT_TRUE(next.table.empty());
   EXPECT_FALSE(QFile::exists(files_.outputPath));
 }
 
@@ -96,25 +133,34 @@ TEST_F(ProgressDialogTest, UserCannotCancelTheWait) {
     dialog.reject();
     dialog.close();
   });
-  EXPECT_EQ(Run(dialog), TOKBottomDlg::kResultOk);
+  EXPECT_TRUE(Run(dialog).ok());
 }
 
-TEST_F(ProgressDialogTest, TerminationSignalEndsTheWaitAndTheProgram) {
+TEST_F(ProgressDialogTest, TerminationSignalEndsTheRunAndTheProgram) {
   ASSERT_TRUE(frontend::WriteExecutable(files_, kSlow));
   QuitOnTerminationSignals();
   QWidget mainWindow;
   mainWindow.show();
   TOKBottomDlg dialog(&mainWindow);
-  int result = 0;
-  QTimer::singleShot(0, [&] { result = Run(dialog); });
+  RunOutcome outcome;
+  QTimer::singleShot(0, [&] { outcome = Run(dialog); });
   // Arrives while the dialog waits for the calculator.
-  QTimer::singleShot(100, [] { std::raise(SIGTERM); });
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (dialog.processGroup() == 0) return;
+    poll.stop();
+    std::raise(SIGTERM);
+  });
+  poll.start();
   // Only so that a lost signal fails the test instead of hanging it.
-  QTimer::singleShot(TOKBottomDlg::kWaitLimitMs + 3000, [] { QCoreApplication::exit(1); });
+  QTimer::singleShot(std::chrono::seconds(60), [] { QCoreApplication::exit(1); });
   EXPECT_EQ(QCoreApplication::exec(), 0);
-  EXPECT_EQ(result, TOKBottomDlg::kResultCancel);
+  EXPECT_EQ(outcome.failure, RunFailure::kAbandoned);
+  EXPECT_EQ(dialog.result(), TOKBottomDlg::kResultCancel);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_TRUE(TerminationRequested());
+  EXPECT_TRUE(GroupGone(dialog.processGroup()));
 }
 
 TEST(DialogPlacement, StraddlesTheBottomEdgeCentredWithTruncation) {

@@ -164,7 +164,7 @@ void CalculationEndToEnd::failedRunReportsAndKeepsTheSolarResults() {
     if (present) Plant(executable, "#!/bin/sh\nexit 100\n");
     SetBirth(QDate(1990, 5, 17), QTime(14, 30), 3);
     Calculate();
-    QCOMPARE(errorText_, QStringLiteral("Ошибка в приложении"));
+    QCOMPARE(errorText_.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Ошибка в приложении"));
     QVERIFY(!form_->Label1->text().contains(QStringLiteral("22")));
     QCOMPARE(form_->Memo7->toPlainText(), QString());
     QCOMPARE(form_->Memo12->toPlainText(), QString());

@@ -84,7 +84,7 @@ TEST_F(ComposeTest, WorkedExample) {
 TEST_F(ComposeTest, EmptyLunarDayStillComposesTheSolarHalf) {
   const Composition c = Run(2026, 12, 6, "");
   EXPECT_EQ(c.worldCircle, (Lines{std::string("Вы родились в 3-м круге мира "), "circle 3"}));
-  EXPECT_EQ(c.lunarDayCaption, std::string("Дата рождения приходится на -й лунный день"));
+  EXPECT_EQ(c.lunarDayCaption, std::string("Лунный день рождения определить не удалось"));
   EXPECT_TRUE(c.lunarVerse.empty());
   EXPECT_TRUE(c.health.empty());
   EXPECT_TRUE(c.goodOrEvil.empty());

@@ -35,6 +35,26 @@ TEST(FailuresTest, ParameterErrorsEndWith100AndNoTable) {
   }
 }
 
+// A parameter file is ten short lines. An input that never ends a line must
+// end the run with the read error, not be read for ever or taken cut short.
+TEST(FailuresTest, EndlessLineEndsWithTheReadError) {
+  ScratchDirectory dir;
+  const ProgramRun endless = RunMoon(dir.path(), {"/dev/zero"});
+  EXPECT_EQ(endless.exitCode, 100);
+  EXPECT_EQ(endless.console.rfind("Error read file /dev/zero. Error code = ", 0), 0u)
+      << endless.console;
+
+  // A megabyte of output path: cut to 255 characters it would name another
+  // file, so the run stops before writing any table.
+  const std::string longPath = std::string(255, 'o') + std::string(1 << 20, 'x');
+  WriteFile(dir / "p.in", ParameterFile(Minsk("17.5.1990", "2", longPath)));
+  const ProgramRun overlong = RunMoon(dir.path(), {"p.in"});
+  EXPECT_EQ(overlong.exitCode, 100);
+  EXPECT_EQ(overlong.console.rfind("Error read file p.in. Error code = ", 0), 0u)
+      << overlong.console;
+  EXPECT_FALSE(ReadFile(dir / longPath.substr(0, 255)).has_value());
+}
+
 TEST(FailuresTest, UncreatableTableSilencesTheRun) {
   ScratchDirectory dir;
   WriteFile(dir / "p.in", ParameterFile(Minsk("17.5.1990", "2", "missing/out.txt")));
