@@ -20,12 +20,12 @@
 #include <algorithm>
 
 #include "content/tables.h"
-#include "frontend/calculator_files.h"
-#include "frontend/place_list.h"
+#include "frontend/core/calculator_files.h"
+#include "frontend/core/place_list.h"
+#include "frontend/core/russian_dates.h"
+#include "frontend/core/windows1251.h"
 #include "frontend/resources.h"
-#include "frontend/russian_dates.h"
 #include "frontend/spinedit.h"
-#include "frontend/windows1251.h"
 
 namespace {
 

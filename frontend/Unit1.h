@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "content/compose.h"
-#include "frontend/run_outcome.h"
+#include "frontend/core/run_outcome.h"
 
 class QComboBox;
 class QDateEdit;

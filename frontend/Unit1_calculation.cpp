@@ -11,17 +11,17 @@
 #include <QtDebug>
 
 #include "frontend/Resultdlg.h"
-#include "frontend/calculator_files.h"
-#include "frontend/calculator_setup.h"
-#include "frontend/failure_report.h"
-#include "frontend/lunar_day_of_birth.h"
-#include "frontend/parameter_file.h"
-#include "frontend/private_directory.h"
+#include "frontend/core/calculator_files.h"
+#include "frontend/core/calculator_setup.h"
+#include "frontend/core/failure_report.h"
+#include "frontend/core/lunar_day_of_birth.h"
+#include "frontend/core/parameter_file.h"
+#include "frontend/core/private_directory.h"
+#include "frontend/core/termination.h"
+#include "frontend/core/windows1251.h"
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
 #include "frontend/spinedit.h"
-#include "frontend/termination.h"
-#include "frontend/windows1251.h"
 
 namespace {
 

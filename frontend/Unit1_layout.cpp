@@ -15,7 +15,7 @@
 #include <algorithm>
 
 #include "frontend/Unit1.h"
-#include "frontend/birth_date_range.h"
+#include "frontend/core/birth_date_range.h"
 #include "frontend/date_pickers.h"
 #include "frontend/dropdown_list.h"
 #include "frontend/spinedit.h"

@@ -2,7 +2,7 @@
 
 #include <QCalendarWidget>
 
-#include "frontend/russian_dates.h"
+#include "frontend/core/russian_dates.h"
 
 bool IsPartSeparator(const QKeyEvent& event) {
   if (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;

@@ -7,9 +7,9 @@
 
 #include "frontend/Resultdlg.h"
 #include "frontend/Unit1.h"
+#include "frontend/core/termination.h"
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
-#include "frontend/termination.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

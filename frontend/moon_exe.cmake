@@ -2,11 +2,6 @@
 # :/MOON_EXE/MOON_EXE (type "moon_exe", name "MOON_EXE"). The resource depends
 # on the moon program itself, so rebuilding moon rebuilds it and relinks
 # everything that carries it.
-if(NOT TARGET moon)
-  message(WARNING "moon is not built: the front end carries no lunar calculator")
-  return()
-endif()
-
 # Debug information is of no use in the carried copy and only makes every
 # start-up write more bytes.
 set(moon_exe_payload ${CMAKE_CURRENT_BINARY_DIR}/moon_exe_payload)
@@ -40,9 +35,5 @@ add_custom_command(OUTPUT ${moon_exe_source}
 # nothing refers to them; they only register the resource at start-up.
 add_library(moon_exe_resource OBJECT ${moon_exe_source})
 target_link_libraries(moon_exe_resource PRIVATE Qt6::Core)
-if(TARGET frontend_lib)
-  add_dependencies(frontend_lib moon_exe_resource)
-  target_link_libraries(frontend_lib INTERFACE "$<TARGET_OBJECTS:moon_exe_resource>")
-elseif(TARGET velunor)
-  target_link_libraries(velunor PRIVATE moon_exe_resource)
-endif()
+add_dependencies(frontend_window moon_exe_resource)
+target_link_libraries(frontend_window INTERFACE "$<TARGET_OBJECTS:moon_exe_resource>")

@@ -14,10 +14,10 @@
 #include <utility>
 
 #include "content/tables.h"
-#include "frontend/calculator_files.h"
+#include "frontend/core/calculator_files.h"
+#include "frontend/core/termination.h"
 #include "frontend/dialog_placement.h"
 #include "frontend/input_blocker.h"
-#include "frontend/termination.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <chrono>
 
-#include "frontend/calculator_process.h"
-#include "frontend/run_outcome.h"
+#include "frontend/core/calculator_process.h"
+#include "frontend/core/run_outcome.h"
 
 class QFrame;
 class QProgressBar;

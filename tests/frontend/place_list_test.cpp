@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "frontend/place_list.h"
+#include "frontend/core/place_list.h"
 
 namespace {
 

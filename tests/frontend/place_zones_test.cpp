@@ -3,8 +3,8 @@
 #include <QTimeZone>
 #include <cmath>
 
-#include "frontend/place_list.h"
-#include "frontend/place_zones.h"
+#include "frontend/core/place_list.h"
+#include "frontend/core/place_zones.h"
 #include "frontend/resources.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <csignal>
 
-#include "frontend/termination.h"
+#include "frontend/core/termination.h"
 
 class TerminationTest : public QObject {
   Q_OBJECT

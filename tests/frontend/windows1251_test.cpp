@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "frontend/windows1251.h"
+#include "frontend/core/windows1251.h"
 
 class Windows1251Test : public QObject {
   Q_OBJECT

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/placeorder.h"
+#include "tools/placesort/placeorder.h"
 
 namespace {
 
