@@ -95,11 +95,26 @@ void TForm1::Timer1Timer() {
 void TForm1::Button1Click() {
   // A timer tick during a run must not start a second one over it.
   if (CalculationRunning()) return;
-  const QString lunarDay = RunCalculatorForLunarDay();
-  const QDate date = DateTimePicker1->date();
-  const content::BirthDate birthDate{date.year(), date.month(), date.day()};
-  const std::string shortDate = ShortDate(date).toStdString();
-  ShowComposition(content::Compose(tables, birthDate, lunarDay.toStdString(), shortDate));
+  const frontend::BirthData birth = ReadBirthData();
+  const std::string lunarDay = RunCalculatorForLunarDay(birth);
+  const std::string shortDate = ShortDate(birth.date).toStdString();
+  ShowComposition(
+      content::Compose(tables, frontend::CompositionDateOf(birth), lunarDay, shortDate));
+}
+
+frontend::BirthData TForm1::ReadBirthData() const {
+  frontend::BirthData birth;
+  birth.surname = Edit1->text();
+  birth.firstName = Edit2->text();
+  birth.patronymic = Edit3->text();
+  birth.sex = RadioButton2->isChecked() ? frontend::Sex::kFemale : frontend::Sex::kMale;
+  birth.date = DateTimePicker1->date();
+  birth.time = DateTimePicker2->time();
+  birth.zoneHours = SpinEdit13->value();
+  birth.place = ComboBox1->currentText();
+  birth.latitude = {SpinEdit9->value(), SpinEdit10->value()};
+  birth.longitude = {SpinEdit11->value(), SpinEdit12->value()};
+  return birth;
 }
 
 void TForm1::ComboBox1Change() {

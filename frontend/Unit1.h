@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "content/compose.h"
+#include "frontend/core/birth_data.h"
 #include "frontend/core/run_outcome.h"
 
 class QComboBox;
@@ -45,6 +46,8 @@ class TForm1 : public QWidget {
 
   // Event handlers, named after the window's events.
   void Button1Click();
+  // The birth data as the controls hold it now.
+  frontend::BirthData ReadBirthData() const;
   void ComboBox1Change();
   void Timer1Timer();
 
@@ -186,8 +189,9 @@ class TForm1 : public QWidget {
   // The calculator run; see Unit1_calculation.cpp.
   void PrepareCalculatorFiles();
   void WriteCalculatorExecutable();
-  frontend::RunOutcome RunCalculator();
-  QString RunCalculatorForLunarDay();
+  frontend::RunOutcome RunCalculator(const frontend::BirthData& birth);
+  // "1".."30", or empty (after the failure has been reported).
+  std::string RunCalculatorForLunarDay(const frontend::BirthData& birth);
   bool CalculationRunning() const;
   // Ends a calculation still running and removes its files at once.
   void AbandonCalculation();

@@ -2,12 +2,9 @@
 // the progress dialog, the report of a failed run and the lunar day of birth.
 #include "frontend/Unit1.h"
 
-#include <QDateEdit>
 #include <QFile>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSaveFile>
-#include <QTimeEdit>
 #include <QtDebug>
 
 #include "frontend/Resultdlg.h"
@@ -21,33 +18,8 @@
 #include "frontend/core/windows1251.h"
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
-#include "frontend/spinedit.h"
 
 namespace {
-
-frontend::CalculatorInput InputFromControls(const TForm1& form) {
-  const QDate date = form.DateTimePicker1->date();
-  const QTime time = form.DateTimePicker2->time();
-  frontend::CalculatorInput input;
-  input.day = date.day();
-  input.month = date.month();
-  input.year = date.year();
-  input.hour = time.hour();
-  input.minute = time.minute();
-  input.timeZone = form.SpinEdit13->value();
-  input.latitudeDegrees = form.SpinEdit9->value();
-  input.latitudeMinutes = form.SpinEdit10->value();
-  input.longitudeDegrees = form.SpinEdit11->value();
-  input.longitudeMinutes = form.SpinEdit12->value();
-  return input;
-}
-
-// The birth moment as entered, to the whole second, in local time.
-frontend::LocalMoment BirthFromControls(const TForm1& form) {
-  const QDate date = form.DateTimePicker1->date();
-  const QTime time = form.DateTimePicker2->time();
-  return {date.year(), date.month(), date.day(), time.msecsSinceStartOfDay() / 1000};
-}
 
 bool WriteParameterFile(const CalculatorFiles& files, const frontend::CalculatorInput& input) {
   const std::string text =
@@ -76,7 +48,7 @@ void TForm1::WriteCalculatorExecutable() {
   if (!calculatorFiles_->usable()) qWarning().noquote() << calculatorFiles_->unusableReason;
 }
 
-frontend::RunOutcome TForm1::RunCalculator() {
+frontend::RunOutcome TForm1::RunCalculator(const frontend::BirthData& birth) {
   frontend::RunOutcome outcome;
   if (calculatorFiles_ == nullptr || !calculatorFiles_->usable() ||
       !calculatorFiles_->unusableReason.isEmpty()) {
@@ -84,7 +56,7 @@ frontend::RunOutcome TForm1::RunCalculator() {
     if (calculatorFiles_ != nullptr) outcome.detail = calculatorFiles_->unusableReason;
     return outcome;
   }
-  const frontend::CalculatorInput typed = InputFromControls(*this);
+  const frontend::CalculatorInput typed = frontend::CalculatorInputOf(birth);
   frontend::CalculatorInput input = typed;
   if (const auto problem = frontend::CarryWholeDegrees(input);
       problem != frontend::CoordinateProblem::kNone) {
@@ -101,17 +73,17 @@ frontend::RunOutcome TForm1::RunCalculator() {
   return OKBottomDlg->Run(calculatorFiles_.get(), this);
 }
 
-QString TForm1::RunCalculatorForLunarDay() {
+std::string TForm1::RunCalculatorForLunarDay(const frontend::BirthData& birth) {
   if (OKBottomDlg == nullptr) OKBottomDlg = new TOKBottomDlg(this);
   if (OKBottomDlg1 == nullptr) OKBottomDlg1 = new TOKBottomDlg1(this);
 
-  frontend::RunOutcome outcome = RunCalculator();
+  frontend::RunOutcome outcome = RunCalculator(birth);
   std::string lunarDay;
   if (outcome.ok()) {
     QStringList table;
     for (const std::string& line : outcome.table) table.append(DecodeWindows1251(line));
     Memo1->setPlainText(table.join(QLatin1Char('\n')));
-    lunarDay = frontend::LunarDayOfBirth(outcome.table, BirthFromControls(*this));
+    lunarDay = frontend::LunarDayOfBirth(outcome.table, frontend::BirthMomentOf(birth));
     if (lunarDay.empty()) outcome.failure = frontend::RunFailure::kNoLunarDay;
   }
   // A run abandoned because the window closed or the program is ending is no
@@ -122,7 +94,7 @@ QString TForm1::RunCalculatorForLunarDay() {
     OKBottomDlg1->SetMainWindow(this);
     OKBottomDlg1->exec();
   }
-  return QString::fromStdString(lunarDay);
+  return lunarDay;
 }
 
 bool TForm1::CalculationRunning() const {
