@@ -60,12 +60,8 @@ void TOKBottomDlg1::SetMessage(const QString& text) {
   setFixedSize(kWidth, kHeight + extra);
 }
 
-void TOKBottomDlg1::SetMainWindow(QWidget* mainWindow) {
-  mainWindow_ = mainWindow;
-}
-
 void TOKBottomDlg1::FormActivate() {
-  frontend::PlaceStraddling(this, mainWindow_);
+  frontend::PlaceStraddling(this, parentWidget());
 }
 
 void TOKBottomDlg1::showEvent(QShowEvent* event) {

@@ -19,9 +19,6 @@ class TOKBottomDlg1 : public QDialog {
   // below the text.
   void SetMessage(const QString& text);
 
-  // The window whose bottom edge the dialog straddles when shown.
-  void SetMainWindow(QWidget* mainWindow);
-
   // Event handlers, named after the window's events.
   void FormCreate();
   void FormActivate();
@@ -34,5 +31,4 @@ class TOKBottomDlg1 : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  QPointer<QWidget> mainWindow_;
 };

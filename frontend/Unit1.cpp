@@ -1,5 +1,8 @@
 #include "frontend/Unit1.h"
 
+#include "frontend/Resultdlg.h"
+#include "frontend/progressdialog.h"
+
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,10 +23,12 @@
 #include <algorithm>
 
 #include "content/tables.h"
+#include "frontend/Resultdlg.h"
 #include "frontend/core/calculator_files.h"
 #include "frontend/core/place_list.h"
 #include "frontend/core/russian_dates.h"
 #include "frontend/core/windows1251.h"
+#include "frontend/progressdialog.h"
 #include "frontend/resources.h"
 #include "frontend/spinedit.h"
 
@@ -63,6 +68,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
   FormCreate();
+  // The dialogs of the calculator run come after the window's creation, once,
+  // with the window as their parent: they stand across its bottom edge.
+  OKBottomDlg = new TOKBottomDlg(this);
+  OKBottomDlg1 = new TOKBottomDlg1(this);
   Timer1->start();
   DateTimePicker1->setFocus();
 }

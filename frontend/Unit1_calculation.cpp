@@ -70,13 +70,10 @@ frontend::RunOutcome TForm1::RunCalculator(const frontend::BirthData& birth) {
     outcome.failure = frontend::RunFailure::kParameterFileNotWritten;
     return outcome;
   }
-  return OKBottomDlg->Run(calculatorFiles_.get(), this);
+  return OKBottomDlg->Run(calculatorFiles_.get());
 }
 
 std::string TForm1::RunCalculatorForLunarDay(const frontend::BirthData& birth) {
-  if (OKBottomDlg == nullptr) OKBottomDlg = new TOKBottomDlg(this);
-  if (OKBottomDlg1 == nullptr) OKBottomDlg1 = new TOKBottomDlg1(this);
-
   frontend::RunOutcome outcome = RunCalculator(birth);
   std::string lunarDay;
   if (outcome.ok()) {
@@ -91,7 +88,6 @@ std::string TForm1::RunCalculatorForLunarDay(const frontend::BirthData& birth) {
   const QString report = frontend::FailureReport(outcome);
   if (!report.isEmpty() && !TerminationRequested() && isVisible()) {
     OKBottomDlg1->SetMessage(report);
-    OKBottomDlg1->SetMainWindow(this);
     OKBottomDlg1->exec();
   }
   return lunarDay;

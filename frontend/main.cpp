@@ -1,14 +1,12 @@
-// Program entry: the main window first, then the two dialogs of the calculator
-// run; closing the main window ends the program.
+// Program entry: the main window, which creates the two dialogs of the
+// calculator run; closing it ends the program.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
 
-#include "frontend/Resultdlg.h"
 #include "frontend/Unit1.h"
 #include "frontend/core/termination.h"
-#include "frontend/progressdialog.h"
 #include "frontend/resources.h"
 
 int main(int argc, char* argv[]) {
@@ -26,8 +24,6 @@ int main(int argc, char* argv[]) {
     // Leaving the event loop, by closing the window or by a termination signal,
     // destroys the main window, which removes its temporary files.
     const auto form1 = std::make_unique<TForm1>();
-    form1->OKBottomDlg = new TOKBottomDlg(form1.get());
-    form1->OKBottomDlg1 = new TOKBottomDlg1(form1.get());
     form1->show();
     return QApplication::exec();
   } catch (const ResourceNotFound& error) {

@@ -99,13 +99,12 @@ void TOKBottomDlg::FormCreate() {
   setWindowTitle(QStringLiteral("Идет расчет..."));
 }
 
-frontend::RunOutcome TOKBottomDlg::Run(const CalculatorFiles* files, QWidget* mainWindow) {
+frontend::RunOutcome TOKBottomDlg::Run(const CalculatorFiles* files) {
   files_ = files;
-  mainWindow_ = mainWindow;
   outcome_ = {};
   running_ = true;
   {
-    const InputBlocker blocker(mainWindow);
+    const InputBlocker blocker(parentWidget());
     QEventLoop loop;
     connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
     show();
@@ -121,7 +120,7 @@ frontend::RunOutcome TOKBottomDlg::Run(const CalculatorFiles* files, QWidget* ma
 void TOKBottomDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;  // re-exposed, not shown anew
-  frontend::PlaceStraddling(this, mainWindow_);
+  frontend::PlaceStraddling(this, parentWidget());
   // The run starts from the event loop, once per showing.
   QMetaObject::invokeMethod(this, &TOKBottomDlg::FormActivate, Qt::QueuedConnection);
 }

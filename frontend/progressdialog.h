@@ -27,11 +27,11 @@ class TOKBottomDlg : public QDialog {
 
   explicit TOKBottomDlg(QWidget* parent = nullptr);
 
-  // Shows the dialog across `mainWindow`'s bottom edge, runs the script of
-  // `files` and returns once the dialog has ended. The main window takes no
-  // input meanwhile, but can still be closed (see AbandonRun). `files` must
-  // outlive the call; either pointer may be null.
-  frontend::RunOutcome Run(const CalculatorFiles* files, QWidget* mainWindow);
+  // Shows the dialog across its parent's bottom edge, runs the script of
+  // `files` and returns once the dialog has ended. The parent (the main
+  // window) takes no input meanwhile, but can still be closed (see
+  // AbandonRun). `files` must outlive the call and may be null.
+  frontend::RunOutcome Run(const CalculatorFiles* files);
 
   // While Run() is under way: ends the script and the calculator, waits for
   // them and ends the dialog with kResultCancel and no outcome to report.
@@ -72,7 +72,6 @@ class TOKBottomDlg : public QDialog {
   void StopWaiting();
 
   const CalculatorFiles* files_ = nullptr;
-  QPointer<QWidget> mainWindow_;
   CalculatorProcess calculator_;
   frontend::RunOutcome outcome_;
   bool running_ = false;

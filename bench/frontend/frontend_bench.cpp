@@ -23,8 +23,6 @@ constexpr char kFirstResultFlag[] = "--first-result";
 
 TForm1* CreateWindows() {
   auto* form = new TForm1;
-  form->OKBottomDlg = new TOKBottomDlg(form);
-  form->OKBottomDlg1 = new TOKBottomDlg1(form);
   form->show();
   return form;
 }

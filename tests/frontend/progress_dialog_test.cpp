@@ -57,7 +57,7 @@ class ProgressDialogTest : public ::testing::Test {
                      QFile::encodeName(files_.outputPath) + "\r\n");
   }
 
-  RunOutcome Run(TOKBottomDlg& dialog) { return dialog.Run(&files_, nullptr); }
+  RunOutcome Run(TOKBottomDlg& dialog) { return dialog.Run(&files_); }
 
   QTemporaryDir base_;
   CalculatorFiles files_;
