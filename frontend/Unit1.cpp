@@ -152,31 +152,13 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+// The controls are built with their captions; creation adds the window's
+// caption and the sample person, which the blank form does not hold.
 void TForm1::SetCaptions() {
   setWindowTitle(QStringLiteral("Велунор"));
-  GroupBox2->setTitle(QStringLiteral("Дата и время рождения"));
-  Label17->setText(QStringLiteral("Дата"));
-  Label18->setText(QStringLiteral("Время"));
-  Label3->setText(QStringLiteral("ч."));
-  Label19->setText(QStringLiteral("Разница с гринвичем"));
-  GroupBox1->setTitle(QStringLiteral("Место рождения"));
-  Label11->setText(QStringLiteral("Широта"));
-  Label14->setText(QStringLiteral("Долгота"));
-  Label2->setText(QStringLiteral("Населенный пункт"));
-  Button1->setText(QStringLiteral("Расчет"));
-  Label26->setText(QStringLiteral("Фамилия"));
-  Label27->setText(QStringLiteral("Имя"));
-  Label28->setText(QStringLiteral("Отчество"));
-  Label29->setText(QStringLiteral("Пол"));
-  RadioButton1->setText(QStringLiteral("М"));
-  RadioButton2->setText(QStringLiteral("Ж"));
   Edit1->setText(QStringLiteral("Иванов"));
   Edit2->setText(QStringLiteral("Иван"));
   Edit3->setText(QStringLiteral("Иванович"));
-  PageControl1->setTabText(PageControl1->indexOf(TabSheet1), QStringLiteral("Лунный гороскоп"));
-  PageControl1->setTabText(PageControl1->indexOf(TabSheet2), QStringLiteral("Солнечный гороскоп"));
-  PageControl1->setTabText(PageControl1->indexOf(TabSheet8),
-                           QStringLiteral("Гороскоп по дням недели"));
 }
 
 void TForm1::SetPickersToNow() {
