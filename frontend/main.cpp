@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
   // The title "Велунор" is the main window's caption. No application display
   // name: Qt would append it to every caption, and the dialogs would read
   // "Идет расчет... — Велунор" instead of their own captions.
-  QApplication::setDesktopFileName(QStringLiteral("velunor"));
+  QApplication::setDesktopFileName(QStringLiteral("io.github.velunor.Velunor"));
   QApplication::setWindowIcon(LoadMainIcon());
 
   QuitOnTerminationSignals();
