@@ -100,10 +100,18 @@ TEST(KeyedTables, RowsSplitIntoTheirColumns) {
             (Fields{"s", "5", "14", "6", "1", "8", "9", "7", "2"}));
   // The header stays in DOS Cyrillic: ";мир" is ';' 0xAC 0xA8 0xE0.
   EXPECT_TRUE(key[0].starts_with(";\xAC\xA8\xE0\t"));
+}
 
-  const Lines worlds = CutLines(DataBytes("worlds.txt"));
-  EXPECT_EQ(FindRow(worlds, "sn", KeyForm::kColumn0And1), (Fields{"s", "n", "n", W("Нави")}));
-  EXPECT_EQ(FindRow(worlds, "vn", KeyForm::kColumn0And1), (Fields{"v", "n", "v", W("Прави")}));
+TEST(KeyedTables, LunarDayLetters) {
+  const Lines table = CutLines(DataBytes("moon_days.txt"));
+  const std::string letters =
+      "svvsnvvsss"
+      "snsvvvnsvs"
+      "vssvnnsvvs";  // days 1..30
+  ASSERT_EQ(table.size(), letters.size());
+  for (std::size_t day = 1; day <= letters.size(); ++day) {
+    EXPECT_EQ(table[day - 1], std::to_string(day) + "\t" + letters[day - 1]);
+  }
 }
 
 // Sectioned tables: "#1" .. "#N" in order, bodies of the stated length, empty
