@@ -125,24 +125,6 @@ TEST_F(ComposeTest, FirstAndLastLunarDays) {
   EXPECT_EQ(last.knife, (Lines{"Боевое: Гибкость ", "Магическое: Подчинение магических сил"}));
 }
 
-TEST_F(ComposeTest, LeapDayAndTheRunAcrossNewYear) {
-  // 29.02: sun letter n, circle 9, tree sign 81; lunar day 5 is n, so world "Нави".
-  const Composition leap = Run(2028, 2, 29, "5");
-  EXPECT_EQ(leap.worldCircle.front(), std::string("Вы родились в 9-м круге мира Нави"));
-  EXPECT_EQ(leap.treeSignPublic, (Lines{"public 81"}));
-  EXPECT_EQ(leap.monthPictureIndex, 1);
-
-  // 31.12 belongs to the run of 1-4 January: circle 3, tree sign 13.
-  for (const auto& [month, day] : {std::pair{12, 31}, std::pair{1, 1}, std::pair{1, 4}}) {
-    const Composition c = Run(2025, month, day, "");
-    EXPECT_EQ(c.worldCircle.front(), std::string("Вы родились в 3-м круге мира "));
-    EXPECT_EQ(c.treeSignPublic, (Lines{"public 13"}));
-    EXPECT_EQ(c.monthPictureIndex, month - 1);
-  }
-  // 30.12 closes the run before it: circle 9, tree sign 9.
-  EXPECT_EQ(Run(2025, 12, 30, "").treeSignSecret, (Lines{"secret 9"}));
-}
-
 TEST_F(ComposeTest, WorldFollowsTheSunLetterAndTheLunarDaysLetter) {
   // 1, 2 and 3 January share circle 3 and have the sun letters v, s, n; lunar
   // days 2, 1 and 5 have the letters v, s, n. The nine pairs give the worlds

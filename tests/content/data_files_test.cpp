@@ -53,8 +53,8 @@ TEST(KeyedTables, SunDaysSampleRows) {
   EXPECT_EQ(table.front(), "01.01\tv\t3\t13");
   EXPECT_EQ(table.back(), "31.12\tn\t3\t13");
   for (const char* row :
-       {"05.01\tv\t8\t17", "28.02\ts\t9\t81", "29.02\tn\t9\t81", "01.03\tv\t9\t81",
-        "21.03\ts\t2\t105", "22.03\ts\t5\t2", "22.06\tv\t5\t3", "22.09\ts\t5\t4",
+       {"04.01\ts\t3\t13", "05.01\tv\t8\t17", "28.02\ts\t9\t81", "29.02\tn\t9\t81",
+        "01.03\tv\t9\t81", "21.03\ts\t2\t105", "22.03\ts\t5\t2", "22.06\tv\t5\t3", "22.09\ts\t5\t4",
         "21.12\tn\t2\t108", "22.12\tn\t5\t1", "28.12\ts\t9\t9", "30.12\tn\t9\t9"}) {
     EXPECT_EQ(FindRow(table, std::string_view(row).substr(0, 5), KeyForm::kColumn0),
               SplitFields(row));
