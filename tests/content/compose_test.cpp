@@ -125,66 +125,20 @@ TEST_F(ComposeTest, FirstAndLastLunarDays) {
   EXPECT_EQ(last.knife, (Lines{"Боевое: Гибкость ", "Магическое: Подчинение магических сил"}));
 }
 
-TEST_F(ComposeTest, LeapDayAndTheRunAcrossNewYear) {
-  // 29.02: sun letter n, circle 9, tree sign 81; lunar day 5 is n, so world "Нави".
-  const Composition leap = Run(2028, 2, 29, "5");
-  EXPECT_EQ(leap.worldCircle.front(), std::string("Вы родились в 9-м круге мира Нави"));
-  EXPECT_EQ(leap.treeSignPublic, (Lines{"public 81"}));
-  EXPECT_EQ(leap.monthPictureIndex, 1);
-
-  // 31.12 belongs to the run of 1-4 January: circle 3, tree sign 13.
-  for (const auto& [month, day] : {std::pair{12, 31}, std::pair{1, 1}, std::pair{1, 4}}) {
-    const Composition c = Run(2025, month, day, "");
-    EXPECT_EQ(c.worldCircle.front(), std::string("Вы родились в 3-м круге мира "));
-    EXPECT_EQ(c.treeSignPublic, (Lines{"public 13"}));
-    EXPECT_EQ(c.monthPictureIndex, month - 1);
-  }
-  // 30.12 closes the run before it: circle 9, tree sign 9.
-  EXPECT_EQ(Run(2025, 12, 30, "").treeSignSecret, (Lines{"secret 9"}));
-}
-
-TEST_F(ComposeTest, WorldFollowsBothLetters) {
-  // 02.01 has sun letter s, 01.01 v (both circle 3); lunar day 5 has letter n, 2 has v.
-  EXPECT_EQ(Run(2026, 1, 2, "5").worldCircle.front(),
-            std::string("Вы родились в 3-м круге мира Нави"));
-  EXPECT_EQ(Run(2026, 1, 1, "5").worldCircle.front(),
-            std::string("Вы родились в 3-м круге мира Прави"));
-  EXPECT_EQ(Run(2026, 1, 2, "2").worldCircle.front(),
-            std::string("Вы родились в 3-м круге мира Яви"));
-}
-
-TEST_F(ComposeTest, WorldFollowsTheLetterOfEachLunarDay) {
-  // Worked out by hand from the letter tables. 01.12 has sun letter s (circle 9):
-  // lunar letters v and s give Яви, n gives Нави. 06.12 has sun letter v
-  // (circle 3): v and n give Прави, s gives Яви. Between them the two dates
-  // tell every lunar day's letter from its neighbours'.
-  struct Case {
-    int day;
-    const char* lunarDay;
-    const char* firstLine;
-  };
-  const Case cases[] = {
-      {1, "10", "Вы родились в 9-м круге мира Яви"},    // s
-      {1, "11", "Вы родились в 9-м круге мира Яви"},    // s
-      {1, "12", "Вы родились в 9-м круге мира Нави"},   // n
-      {1, "16", "Вы родились в 9-м круге мира Яви"},    // v
-      {1, "17", "Вы родились в 9-м круге мира Нави"},   // n
-      {1, "24", "Вы родились в 9-м круге мира Яви"},    // v
-      {1, "25", "Вы родились в 9-м круге мира Нави"},   // n
-      {1, "30", "Вы родились в 9-м круге мира Яви"},    // s
-      {6, "13", "Вы родились в 3-м круге мира Яви"},    // s
-      {6, "18", "Вы родились в 3-м круге мира Яви"},    // s
-      {6, "19", "Вы родились в 3-м круге мира Прави"},  // v
-      {6, "20", "Вы родились в 3-м круге мира Яви"},    // s
-      {6, "21", "Вы родились в 3-м круге мира Прави"},  // v
-      {6, "23", "Вы родились в 3-м круге мира Яви"},    // s
-      {6, "26", "Вы родились в 3-м круге мира Прави"},  // n
-      {6, "27", "Вы родились в 3-м круге мира Яви"},    // s
-      {6, "29", "Вы родились в 3-м круге мира Прави"},  // v
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.day << ".12, lunar day " << c.lunarDay);
-    EXPECT_EQ(Run(2026, 12, c.day, c.lunarDay).worldCircle.front(), std::string(c.firstLine));
+TEST_F(ComposeTest, WorldFollowsTheSunLetterAndTheLunarDaysLetter) {
+  // 1, 2 and 3 January share circle 3 and have the sun letters v, s, n; lunar
+  // days 2, 1 and 5 have the letters v, s, n. The nine pairs give the worlds
+  // of the world table.
+  const char* const worlds[3][3] = {{"Прави", "Яви", "Прави"},   // v + v, s, n
+                                    {"Яви", "Яви", "Нави"},      // s + v, s, n
+                                    {"Прави", "Нави", "Нави"}};  // n + v, s, n
+  const char* const lunarDays[3] = {"2", "1", "5"};
+  for (int sun = 0; sun < 3; ++sun) {
+    for (int lunar = 0; lunar < 3; ++lunar) {
+      SCOPED_TRACE(testing::Message() << sun + 1 << ".01, lunar day " << lunarDays[lunar]);
+      EXPECT_EQ(Run(2026, 1, sun + 1, lunarDays[lunar]).worldCircle.front(),
+                std::string("Вы родились в 3-м круге мира ") + worlds[sun][lunar]);
+    }
   }
 }
 

@@ -53,8 +53,8 @@ TEST(KeyedTables, SunDaysSampleRows) {
   EXPECT_EQ(table.front(), "01.01\tv\t3\t13");
   EXPECT_EQ(table.back(), "31.12\tn\t3\t13");
   for (const char* row :
-       {"05.01\tv\t8\t17", "28.02\ts\t9\t81", "29.02\tn\t9\t81", "01.03\tv\t9\t81",
-        "21.03\ts\t2\t105", "22.03\ts\t5\t2", "22.06\tv\t5\t3", "22.09\ts\t5\t4",
+       {"04.01\ts\t3\t13", "05.01\tv\t8\t17", "28.02\ts\t9\t81", "29.02\tn\t9\t81",
+        "01.03\tv\t9\t81", "21.03\ts\t2\t105", "22.03\ts\t5\t2", "22.06\tv\t5\t3", "22.09\ts\t5\t4",
         "21.12\tn\t2\t108", "22.12\tn\t5\t1", "28.12\ts\t9\t9", "30.12\tn\t9\t9"}) {
     EXPECT_EQ(FindRow(table, std::string_view(row).substr(0, 5), KeyForm::kColumn0),
               SplitFields(row));
@@ -100,10 +100,18 @@ TEST(KeyedTables, RowsSplitIntoTheirColumns) {
             (Fields{"s", "5", "14", "6", "1", "8", "9", "7", "2"}));
   // The header stays in DOS Cyrillic: ";мир" is ';' 0xAC 0xA8 0xE0.
   EXPECT_TRUE(key[0].starts_with(";\xAC\xA8\xE0\t"));
+}
 
-  const Lines worlds = CutLines(DataBytes("worlds.txt"));
-  EXPECT_EQ(FindRow(worlds, "sn", KeyForm::kColumn0And1), (Fields{"s", "n", "n", W("Нави")}));
-  EXPECT_EQ(FindRow(worlds, "vn", KeyForm::kColumn0And1), (Fields{"v", "n", "v", W("Прави")}));
+TEST(KeyedTables, LunarDayLetters) {
+  const Lines table = CutLines(DataBytes("moon_days.txt"));
+  const std::string letters =
+      "svvsnvvsss"
+      "snsvvvnsvs"
+      "vssvnnsvvs";  // days 1..30
+  ASSERT_EQ(table.size(), letters.size());
+  for (std::size_t day = 1; day <= letters.size(); ++day) {
+    EXPECT_EQ(table[day - 1], std::to_string(day) + "\t" + letters[day - 1]);
+  }
 }
 
 // Sectioned tables: "#1" .. "#N" in order, bodies of the stated length, empty

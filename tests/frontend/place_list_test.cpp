@@ -2,42 +2,37 @@
 
 #include "frontend/core/place_list.h"
 
-namespace {
-
-void CompareCoordinates(const std::optional<PlaceCoordinates>& actual, int32_t latitudeDegrees,
-                        int32_t latitudeMinutes, int32_t longitudeDegrees,
-                        int32_t longitudeMinutes) {
-  QVERIFY(actual.has_value());
-  QCOMPARE(actual->latitudeDegrees, latitudeDegrees);
-  QCOMPARE(actual->latitudeMinutes, latitudeMinutes);
-  QCOMPARE(actual->longitudeDegrees, longitudeDegrees);
-  QCOMPARE(actual->longitudeMinutes, longitudeMinutes);
-}
-
-}  // namespace
-
 class PlaceListTest : public QObject {
   Q_OBJECT
 
  private slots:
   void valuesReadWithTheirSigns() {
-    CompareCoordinates(ParsePlaceValue(QStringLiteral("53,54\t027,34")), 53, 54, 27, 34);
-    CompareCoordinates(ParsePlaceValue(QStringLiteral("-34,36\t-058,27")), -34, 36, -58, 27);
-    CompareCoordinates(ParsePlaceValue(QStringLiteral("52,12\t-004,15")), 52, 12, -4, 15);
-    CompareCoordinates(ParsePlaceValue(QStringLiteral("-33,52\t151,12")), -33, 52, 151, 12);
-  }
-
-  void signOfZeroDegreesIsLost() {
-    // The sign lives in the degrees alone, so "-00" and "-000" read as 0.
-    CompareCoordinates(ParsePlaceValue(QStringLiteral("-00,10\t-078,48")), 0, 10, -78, 48);
-    CompareCoordinates(ParsePlaceValue(QStringLiteral("05,33\t-000,13")), 5, 33, 0, 13);
+    const struct {
+      const char* value;
+      int32_t latitudeDegrees, latitudeMinutes, longitudeDegrees, longitudeMinutes;
+    } cases[] = {
+        {"53,54\t027,34", 53, 54, 27, 34},
+        {"-34,36\t-058,27", -34, 36, -58, 27},
+        {"52,12\t-004,15", 52, 12, -4, 15},
+        {"-33,52\t151,12", -33, 52, 151, 12},
+        // The sign lives in the degrees alone, so "-00" and "-000" read as 0.
+        {"-00,10\t-078,48", 0, 10, -78, 48},
+        {"05,33\t-000,13", 5, 33, 0, 13},
+    };
+    for (const auto& c : cases) {
+      const auto read = ParsePlaceValue(QString::fromLatin1(c.value));
+      QVERIFY2(read.has_value(), c.value);
+      QCOMPARE(QList<int32_t>({read->latitudeDegrees, read->latitudeMinutes, read->longitudeDegrees,
+                               read->longitudeMinutes}),
+               QList<int32_t>(
+                   {c.latitudeDegrees, c.latitudeMinutes, c.longitudeDegrees, c.longitudeMinutes}));
+    }
   }
 
   void malformedValuesGiveNothing() {
-    QVERIFY(!ParsePlaceValue(QStringLiteral("#VALUE!\t141,01")));
-    QVERIFY(!ParsePlaceValue(QString()));
-    QVERIFY(!ParsePlaceValue(QStringLiteral("53,54")));
-    QVERIFY(!ParsePlaceValue(QStringLiteral("53,5x\t027,34")));
+    for (const char* value : {"#VALUE!\t141,01", "", "53,54", "53,5x\t027,34"}) {
+      QVERIFY2(!ParsePlaceValue(QString::fromLatin1(value)), value);
+    }
   }
 
   void linesAreReadInFileOrderAndFoundIgnoringCase() {

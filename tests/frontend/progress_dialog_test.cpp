@@ -15,7 +15,6 @@
 #include "frontend/core/calculator_files.h"
 #include "frontend/core/failure_report.h"
 #include "frontend/core/termination.h"
-#include "frontend/dialog_placement.h"
 
 namespace {
 
@@ -161,12 +160,6 @@ TEST_F(ProgressDialogTest, TerminationSignalEndsTheRunAndTheProgram) {
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_TRUE(TerminationRequested());
   EXPECT_TRUE(GroupGone(dialog.processGroup()));
-}
-
-TEST(DialogPlacement, StraddlesTheBottomEdgeCentredWithTruncation) {
-  EXPECT_EQ(frontend::StraddlingPosition(QRect(234, 49, 800, 740), 313), QPoint(234 + 243, 774));
-  // A dialog wider than the window: the half-difference truncates toward zero.
-  EXPECT_EQ(frontend::StraddlingPosition(QRect(100, 0, 300, 200), 313), QPoint(94, 185));
 }
 
 }  // namespace

@@ -17,14 +17,6 @@ class ResourcesTest : public QObject {
              expected);
   }
 
-  void everyBuiltInResourceIsThere() {
-    QVERIFY(!LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")).isEmpty());
-    for (int month = 1; month <= 12; ++month) {
-      const QString type = QStringLiteral("sun%1_bmp").arg(month);
-      QVERIFY(LoadResource(type, QStringLiteral("X") + type).startsWith("BM"));
-    }
-  }
-
   void missingResourceNamesItself() {
     try {
       LoadResource(QStringLiteral("sun_days_TXT"), QStringLiteral("Xnowhere_TXT"));

@@ -59,6 +59,8 @@ class ScreenFitTest : public QObject {
     const QRect fullHd(0, 0, 1920, 1050);
     QCOMPARE(DialogPosition(kDesigned, kProgressDialog, fullHd), QPoint(474, 776));
     QCOMPARE(DialogPosition(kDesigned, kResultDialog, fullHd), QPoint(488, 776));
+    // A dialog wider than the window: the half-difference truncates toward zero.
+    QCOMPARE(DialogPosition(QRect(100, 0, 300, 200), kProgressDialog, fullHd), QPoint(90, 185));
   }
 
   // Wherever the straddling place would leave the screen, the whole dialog,
