@@ -142,6 +142,26 @@ TEST_F(ComposeTest, WorldFollowsTheSunLetterAndTheLunarDaysLetter) {
   }
 }
 
+TEST_F(ComposeTest, WorldOfLunarDaysWhoseLetterDiffersFromTheirNeighbours) {
+  // Worked out by hand from the letter tables: 01.12 has sun letter s (circle
+  // 9), 06.12 sun letter v (circle 3); lunar days 11 s, 12 n, 16 v, 17 n,
+  // 23 s, 24 v, 26 n, 30 s.
+  struct Case {
+    int day;
+    const char* lunarDay;
+    const char* world;
+  };
+  for (const Case& c :
+       {Case{1, "11", "9-м круге мира Яви"}, Case{1, "12", "9-м круге мира Нави"},
+        Case{1, "16", "9-м круге мира Яви"}, Case{1, "17", "9-м круге мира Нави"},
+        Case{6, "23", "3-м круге мира Яви"}, Case{6, "24", "3-м круге мира Прави"},
+        Case{6, "26", "3-м круге мира Прави"}, Case{6, "30", "3-м круге мира Яви"}}) {
+    SCOPED_TRACE(testing::Message() << c.day << ".12, lunar day " << c.lunarDay);
+    EXPECT_EQ(Run(2026, 12, c.day, c.lunarDay).worldCircle.front(),
+              std::string("Вы родились в ") + c.world);
+  }
+}
+
 TEST_F(ComposeTest, SaturdayWeekDay) {
   const Composition c = Run(2026, 12, 5, "14");
   ASSERT_EQ(c.weekDay.size(), 12u);
