@@ -1,13 +1,16 @@
 // Draws the month pictures and the program icon:
 //   month-pictures <data directory>
 // writes sun1.bmp .. sun12.bmp (200 x 200) and icons/velunor-32.bmp,
-// icons/velunor-16.bmp: 4 bits per pixel, the standard 16-colour palette, a red
-// (entry 9) solar sign on white (entry 15).
+// icons/velunor-16.bmp, icons/velunor-1024.bmp: 4 bits per pixel, the standard
+// 16-colour palette, a red (entry 9) solar sign on white (entry 15).
 //
-// The PNG copies of the icons for the desktop icon theme were made once from
-// the BMPs with ImageMagick, white made transparent:
+// The PNG icons of the desktop icon theme are made from the BMPs with
+// ImageMagick, white made transparent; the large sizes are smoothed down from
+// the 1024-pixel drawing (which is not kept in the repository):
 //   convert data/icons/velunor-32.bmp -transparent white data/icons/velunor-32.png
 //   convert data/icons/velunor-16.bmp -transparent white data/icons/velunor-16.png
+//   for s in 48 64 128 256; do convert data/icons/velunor-1024.bmp -transparent white \
+//     -filter Lanczos -resize ${s}x${s} PNG32:data/icons/velunor-$s.png; done
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -68,7 +71,9 @@ int main(int argc, char** argv) {
                 month_pictures::EncodeBmp4(Render(200, ink)));
     }
     std::filesystem::create_directories(directory / "icons");
-    for (const int size : {32, 16}) {
+    // 32 and 16 for the window; the large one only as the source of the
+    // desktop theme's smoothed PNG icons (see data/README).
+    for (const int size : {1024, 32, 16}) {
       WriteFile(directory / "icons" / ("velunor-" + std::to_string(size) + ".bmp"),
                 month_pictures::EncodeBmp4(Render(
                     size, [size](Point p) { return month_pictures::IconSignInk(p, 2.0 / size); })));
