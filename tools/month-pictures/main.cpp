@@ -9,8 +9,9 @@
 // the 1024-pixel drawing (which is not kept in the repository):
 //   convert data/icons/velunor-32.bmp -transparent white data/icons/velunor-32.png
 //   convert data/icons/velunor-16.bmp -transparent white data/icons/velunor-16.png
-//   for s in 48 64 128 256; do convert data/icons/velunor-1024.bmp -transparent white \
-//     -filter Lanczos -resize ${s}x${s} PNG32:data/icons/velunor-$s.png; done
+//   for s in 48 64 128 256; do convert data/icons/velunor-1024.bmp
+//     -transparent white -filter Lanczos -resize ${s}x${s}
+//     PNG32:data/icons/velunor-$s.png; done   (one command line)
 #include <cstdio>
 #include <exception>
 #include <filesystem>
