@@ -61,14 +61,15 @@ void CalendarRun::SetFiles(const CalculatorFiles& birthRun) {
 bool CalendarRun::Start(const CalendarRunRequest& request) {
   if (running_) return false;
   running_ = true;
+  ++generation_;
   request_ = request;
   RunOutcome failure = Launch(request);
   if (failure.ok()) {
     limitTimer_->start(waitLimit_);
   } else {
     // Reported from the event loop, like the end of a run that did start.
-    QTimer::singleShot(0, this, [this, failure = std::move(failure)] {
-      if (running_) Finish(failure);
+    QTimer::singleShot(0, this, [this, failure = std::move(failure), run = generation_] {
+      if (running_ && run == generation_) Finish(failure);
     });
   }
   return true;
@@ -145,6 +146,7 @@ void CalendarRun::Finish(RunOutcome outcome) {
 void CalendarRun::Stop() {
   limitTimer_->stop();
   running_ = false;
+  ++generation_;
   calculator_.Stop();
 }
 

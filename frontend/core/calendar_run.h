@@ -78,6 +78,8 @@ class CalendarRun : public QObject {
   std::chrono::milliseconds waitLimit_ = kWaitLimit;
   CalendarRunRequest request_;
   bool running_ = false;
+  // Counts starts and stops: a failure reported late belongs to its own run only.
+  quint64 generation_ = 0;
 };
 
 }  // namespace frontend

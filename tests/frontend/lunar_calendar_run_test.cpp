@@ -24,7 +24,9 @@ QByteArray MoonProgram() {
 
 CalendarPlace Place(const char* name, int32_t latitudeDegrees, int32_t latitudeMinutes,
                     int32_t longitudeDegrees, int32_t longitudeMinutes, int32_t zone = 3) {
-  return {QString::fromUtf8(name), zone, {latitudeDegrees, latitudeMinutes},
+  return {QString::fromUtf8(name),
+          zone,
+          {latitudeDegrees, latitudeMinutes},
           {longitudeDegrees, longitudeMinutes}};
 }
 
@@ -68,13 +70,13 @@ class CalendarMonths : public ::testing::Test {
     Answer answer;
     bool answered = false;
     QEventLoop loop;
-    const auto ready = QObject::connect(&months_, &LunarCalendarMonths::monthReady,
-                                        [&](const YearMonth& done) {
-                                          if (!(done == month)) return;
-                                          answer.month = months_.Known(place, month);
-                                          answered = true;
-                                          loop.quit();
-                                        });
+    const auto ready =
+        QObject::connect(&months_, &LunarCalendarMonths::monthReady, [&](const YearMonth& done) {
+          if (!(done == month)) return;
+          answer.month = months_.Known(place, month);
+          answered = true;
+          loop.quit();
+        });
     const auto failed = QObject::connect(&months_, &LunarCalendarMonths::monthFailed,
                                          [&](const YearMonth& done, const QString& reason) {
                                            if (!(done == month)) return;
@@ -217,8 +219,8 @@ TEST_F(CalendarMonths, CalendarRunsLeaveTheBirthRunsFilesAlone) {
   birthTable.close();
   ASSERT_NE(Compute(kMinsk, {2026, 12}).month, nullptr);
   const CalculatorFiles calendar = CalendarRunFilesOf(files_);
-  for (const QString* path : {&calendar.scriptPath, &calendar.flagPath, &calendar.parameterPath,
-                              &calendar.outputPath}) {
+  for (const QString* path :
+       {&calendar.scriptPath, &calendar.flagPath, &calendar.parameterPath, &calendar.outputPath}) {
     EXPECT_TRUE(QFile::exists(*path)) << path->toStdString();
     EXPECT_NE(*path, files_.scriptPath);
     EXPECT_NE(*path, files_.flagPath);
@@ -239,8 +241,8 @@ TEST(CalendarFiles, AreRemovedAtExitAndReclaimedAfterAKilledProgram) {
     QFile file(directory + QLatin1String(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
-  CalculatorFiles files = SetUpCalculatorFiles({{root.path(), QStringLiteral("velunor")}},
-                                               MoonProgram());
+  CalculatorFiles files =
+      SetUpCalculatorFiles({{root.path(), QStringLiteral("velunor")}}, MoonProgram());
   ASSERT_TRUE(files.usable()) << files.unusableReason.toStdString();
   EXPECT_EQ(QDir(directory).entryList(QDir::Files | QDir::Hidden, QDir::Name),
             QStringList({"~moon1.bat", "~moon1.exe"}));

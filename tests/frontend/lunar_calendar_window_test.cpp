@@ -44,9 +44,7 @@ class LunarCalendarWindowTest : public QObject {
   LunarCalendarPage& Page() { return *Find<LunarCalendarPage>(*form_, "TabSheet11"); }
   LunarMonthGrid& Grid() { return *Find<LunarMonthGrid>(*form_, "LunarMonthGrid1"); }
 
-  void Open() {
-    Find<QTabWidget>(*form_, "PageControl1")->setCurrentWidget(&Page());
-  }
+  void Open() { Find<QTabWidget>(*form_, "PageControl1")->setCurrentWidget(&Page()); }
   void AwayAndBack() {
     Find<QTabWidget>(*form_, "PageControl1")->setCurrentIndex(0);
     Open();
@@ -123,7 +121,8 @@ class LunarCalendarWindowTest : public QObject {
   void aSelectedDateShowsItsLunarDaysTexts() {
     Open();
     Page().ShowMonth({2026, 12});
-    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays() && Grid().month() == (frontend::YearMonth{2026, 12}), 30'000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Grid().hasLunarDays() && Grid().month() == (frontend::YearMonth{2026, 12}), 30'000);
     const QRect ninth = Grid().CellRect({2026, 12, 9});
     QTest::mouseClick(&Grid(), Qt::LeftButton, {}, ninth.center());
     const QString details = Find<QTextBrowser>(*form_, "LunarDayDetails")->toPlainText();
@@ -148,7 +147,8 @@ class LunarCalendarWindowTest : public QObject {
     auto* failure = Find<QLabel>(*form_, "CalendarFailure");
     QTRY_VERIFY_WITH_TIMEOUT(failure->isVisible(), 30'000);
     QVERIFY(!Grid().isVisible());
-    QVERIFY2(failure->text().contains(QStringLiteral("Широта 90°60'")), qPrintable(failure->text()));
+    QVERIFY2(failure->text().contains(QStringLiteral("Широта 90°60'")),
+             qPrintable(failure->text()));
   }
 
   void followsThePlaceOnRaschet() {
