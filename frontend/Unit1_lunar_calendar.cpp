@@ -8,8 +8,8 @@
 #include "frontend/lunar_calendar_page.h"
 
 void TForm1::CreateLunarCalendarPage() {
+  // The page is the tab sheet itself.
   LunarCalendar1 = new LunarCalendarPage(tables, PageControl1);
-  LunarCalendar1->setObjectName(QStringLiteral("LunarCalendar1"));
   TabSheet11 = LunarCalendar1;
   TabSheet11->setObjectName(QStringLiteral("TabSheet11"));
   PageControl1->addTab(TabSheet11, QStringLiteral("Лунный календарь"));
