@@ -68,6 +68,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
   FormCreate();
+  ConnectLunarCalendar();
   // The dialogs of the calculator run come after the window's creation, once,
   // with the window as their parent: they stand across its bottom edge.
   OKBottomDlg = new TOKBottomDlg(this);
@@ -105,6 +106,7 @@ void TForm1::Button1Click() {
   // A timer tick during a run must not start a second one over it.
   if (CalculationRunning()) return;
   const frontend::BirthData birth = ReadBirthData();
+  FollowPlaceOnCalendar(birth);
   const std::string lunarDay = RunCalculatorForLunarDay(birth);
   const std::string shortDate = ShortDate(birth.date).toStdString();
   ShowComposition(

@@ -25,6 +25,7 @@ class QScrollArea;
 class QTabWidget;
 class QTimeEdit;
 class QTimer;
+class LunarCalendarPage;
 class TOKBottomDlg;
 class TOKBottomDlg1;
 class TSpinEdit;
@@ -137,6 +138,10 @@ class TForm1 : public QWidget {
   QWidget* TabSheet8 = nullptr;
   QPlainTextEdit* Memo14 = nullptr;
 
+  // Lunar calendar page, after the three result pages.
+  QWidget* TabSheet11 = nullptr;
+  LunarCalendarPage* LunarCalendar1 = nullptr;
+
   QTimer* Timer1 = nullptr;
 
   // The month pictures, 200 x 200 each; index 0 = January.
@@ -170,6 +175,11 @@ class TForm1 : public QWidget {
   void CreateLunarPage();
   void CreateLunarSubPages();
   void CreateWeekDayPage();
+  // See Unit1_lunar_calendar.cpp.
+  void CreateLunarCalendarPage();
+  void ConnectLunarCalendar();
+  void FollowPlaceOnCalendar(const frontend::BirthData& birth);
+  void StopLunarCalendar();
   void SetTabOrder();
 
   // Creation steps.

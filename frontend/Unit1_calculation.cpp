@@ -103,5 +103,7 @@ void TForm1::AbandonCalculation() {
 }
 
 void TForm1::RemoveCalculatorFiles() {
+  // The calendar's run uses the same executable: it ends first.
+  StopLunarCalendar();
   if (calculatorFiles_ != nullptr) frontend::RemoveCalculatorFiles(*calculatorFiles_);
 }

@@ -233,6 +233,7 @@ void TForm1::CreateResultPages() {
   CreateSolarPage();
   CreateLunarPage();
   CreateWeekDayPage();
+  CreateLunarCalendarPage();
   PageControl1->setCurrentWidget(TabSheet2);
 }
 

@@ -8,8 +8,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "content/tables.h"
+#include "frontend/core/calendar_run_files.h"
 #include "frontend/core/run_numbers.h"
 
 namespace frontend {
@@ -80,7 +82,7 @@ CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber)
 }
 
 QString ParameterArgument(const CalculatorFiles& files) {
-  return FileName(files.shortTemporaryDirectory, files.runNumber, ".in");
+  return files.shortTemporaryDirectory + QFileInfo(files.parameterPath).fileName();
 }
 
 QStringList ScriptLines(const CalculatorFiles& files) {
@@ -118,6 +120,7 @@ void RemoveFilesBesideExecutable(const CalculatorFiles& files) {
        {&files.scriptPath, &files.flagPath, &files.parameterPath, &files.outputPath}) {
     QFile::remove(*path);
   }
+  RemoveCalendarRunFiles(files);
 }
 
 void RemoveCalculatorFiles(CalculatorFiles& files) {

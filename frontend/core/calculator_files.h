@@ -61,8 +61,8 @@ bool WriteScript(const CalculatorFiles& files);
 // the caller to remove.
 bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program);
 
-// Deletes the script, flag, parameter and output files (a failed deletion is
-// ignored).
+// Deletes the script, flag, parameter and output files, the lunar calendar's
+// among them (a failed deletion is ignored).
 void RemoveFilesBesideExecutable(const CalculatorFiles& files);
 
 // Deletes the five files (a failed deletion is ignored), the executable last,

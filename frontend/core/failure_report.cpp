@@ -124,6 +124,10 @@ QString Reason(const RunOutcome& outcome) {
 
 }  // namespace
 
+QString FailureReason(const RunOutcome& outcome) {
+  return Reason(outcome);
+}
+
 QString FailureReport(const RunOutcome& outcome) {
   const QString reason = Reason(outcome);
   if (reason.isEmpty()) return {};

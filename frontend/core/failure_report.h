@@ -13,6 +13,9 @@ namespace frontend {
 // run that succeeded or was abandoned, which is not reported.
 QString FailureReport(const RunOutcome& outcome);
 
+// What went wrong, without the opening line; empty as for FailureReport.
+QString FailureReason(const RunOutcome& outcome);
+
 // What the calculator's console output says it refused or could not do (the
 // first of its error messages found), in Russian; empty when it holds none.
 QString CalculatorComplaint(std::string_view consoleOutput);

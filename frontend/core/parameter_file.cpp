@@ -5,7 +5,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kRunName = "Autocreated";
-constexpr std::string_view kLunations = "2";
 constexpr std::string_view kNormalMode = "a";
 
 std::string Joined(int32_t first, char separator, int32_t second) {
@@ -39,7 +38,8 @@ CoordinateProblem CarryWholeDegrees(CalculatorInput& input) {
   return CoordinateProblem::kNone;
 }
 
-std::string ParameterFileText(const CalculatorInput& input, std::string_view outputPath) {
+std::string ParameterFileText(const CalculatorInput& input, std::string_view outputPath,
+                              int32_t lunations) {
   const std::string lines[] = {
       std::string(kRunName),
       Joined(input.day, '.', input.month) + '.' + std::to_string(input.year),
@@ -48,7 +48,7 @@ std::string ParameterFileText(const CalculatorInput& input, std::string_view out
       std::string(),  // place name: not known to the calculator
       Joined(input.latitudeDegrees, '.', input.latitudeMinutes),
       Joined(input.longitudeDegrees, '.', input.longitudeMinutes),
-      std::string(kLunations),
+      std::to_string(lunations),
       std::string(kNormalMode),
       std::string(outputPath),
   };

@@ -30,10 +30,15 @@ enum class CoordinateProblem { kNone, kLatitude, kLongitude };
 // (longitude).
 CoordinateProblem CarryWholeDegrees(CalculatorInput& input);
 
+// The lunations a birth calculation asks for: enough to enclose the birth.
+inline constexpr int32_t kBirthLunations = 2;
+
 // The ten lines, each ended by CR LF: name, d.m.yyyy, h:m, zone, an empty place
-// line, latitude and longitude as degrees.minutes, two lunations, normal mode,
-// and the output table's path. Numbers are plain decimals without leading zeros
-// or "+"; the sign of a coordinate lives in its degrees alone.
-std::string ParameterFileText(const CalculatorInput& input, std::string_view outputPath);
+// line, latitude and longitude as degrees.minutes, the number of lunations
+// (1..120), normal mode, and the output table's path. Numbers are plain
+// decimals without leading zeros or "+"; the sign of a coordinate lives in its
+// degrees alone.
+std::string ParameterFileText(const CalculatorInput& input, std::string_view outputPath,
+                              int32_t lunations = kBirthLunations);
 
 }  // namespace frontend

@@ -59,10 +59,11 @@ int TakeAbandonedRun(const QByteArray& executable) {
   return -1;
 }
 
-// The run numbers that any of the five files in `directory` carries.
+// The run numbers that any file of a run in `directory` carries: the birth
+// calculation's five and the lunar calendar's four.
 std::set<int32_t> RunNumbersPresent(const QString& directory) {
   static const QRegularExpression runFile(
-      QStringLiteral("^~moon([1-9][0-9]{0,5})\\.(exe|bat|fla|in|out)$"));
+      QStringLiteral("^~(?:moon|luna)([1-9][0-9]{0,5})\\.(exe|bat|fla|in|out)$"));
   std::set<int32_t> numbers;
   const QStringList names =
       QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);

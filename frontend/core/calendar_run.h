@@ -1,0 +1,85 @@
+// One run of the lunar calculator for the lunar calendar, started and
+// finished through the event loop, so that the window goes on working while
+// it computes. It uses the calendar's own files (calendar_run_files.h).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <chrono>
+
+#include "frontend/core/birth_data.h"
+#include "frontend/core/calculator_files.h"
+#include "frontend/core/calculator_process.h"
+#include "frontend/core/civil_calendar.h"
+#include "frontend/core/run_outcome.h"
+
+class QTimer;
+
+namespace frontend {
+
+// The place the calendar is computed for, as the window's boxes hold it.
+struct CalendarPlace {
+  QString name;
+  int32_t zoneHours = 0;
+  DegreesMinutes latitude;
+  DegreesMinutes longitude;
+
+  bool operator==(const CalendarPlace& other) const;
+};
+
+CalendarPlace CalendarPlaceOf(const BirthData& birth);
+
+// A table from the first midnight of `firstMonth`, local time, on.
+struct CalendarRunRequest {
+  CalendarPlace place;
+  YearMonth firstMonth;
+  int32_t lunations = 1;  // 1..120
+};
+
+class CalendarRun : public QObject {
+  Q_OBJECT
+
+ public:
+  // The longest wait for the calculator, as for a birth calculation.
+  static constexpr std::chrono::milliseconds kWaitLimit{25'920};
+
+  explicit CalendarRun(QObject* parent = nullptr);
+
+  // Runs beside the executable of `birthRun` (kept by copy); an unusable one
+  // makes every run fail with its reason.
+  void SetFiles(const CalculatorFiles& birthRun);
+
+  // Starts a run unless one is under way (false then); finished() follows
+  // in every case, also for a run that could not start.
+  bool Start(const CalendarRunRequest& request);
+  // Ends a run under way; no finished() follows for it.
+  void Stop();
+  bool running() const { return running_; }
+
+  void SetWaitLimit(std::chrono::milliseconds limit) { waitLimit_ = limit; }
+  // The calendar's files, for checks that they stay apart from the birth run's.
+  const CalculatorFiles& files() const { return files_; }
+
+ signals:
+  // The run's table in `outcome.table` when it succeeded.
+  void finished(const frontend::CalendarRunRequest& request, const frontend::RunOutcome& outcome);
+
+ private:
+  // Empty when the run is started; otherwise the failure to report.
+  RunOutcome Launch(const CalendarRunRequest& request);
+  void ScriptFinished(bool normally);
+  void WaitLimitReached();
+  void Finish(RunOutcome outcome);
+
+  CalculatorFiles files_;
+  bool scriptWritten_ = false;
+  CalculatorProcess calculator_;
+  QTimer* limitTimer_ = nullptr;
+  std::chrono::milliseconds waitLimit_ = kWaitLimit;
+  CalendarRunRequest request_;
+  bool running_ = false;
+  // Counts starts and stops: a failure reported late belongs to its own run only.
+  quint64 generation_ = 0;
+};
+
+}  // namespace frontend
