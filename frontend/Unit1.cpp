@@ -24,9 +24,10 @@
 
 #include "content/tables.h"
 #include "frontend/Resultdlg.h"
+#include "frontend/builtin_data.h"
 #include "frontend/core/calculator_files.h"
+#include "frontend/core/person_store.h"
 #include "frontend/core/place_list.h"
-#include "frontend/core/russian_dates.h"
 #include "frontend/core/windows1251.h"
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
@@ -60,6 +61,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   CreateSummaryAndButton();
   CreateResultPages();
   SetTabOrder();
+  CreateKeepingButtons();
   LoadFixedTexts();
 
   Timer1 = new QTimer(this);
@@ -107,10 +109,8 @@ void TForm1::Button1Click() {
   if (CalculationRunning()) return;
   const frontend::BirthData birth = ReadBirthData();
   FollowPlaceOnCalendar(birth);
-  const std::string lunarDay = RunCalculatorForLunarDay(birth);
-  const std::string shortDate = ShortDate(birth.date).toStdString();
-  ShowComposition(
-      content::Compose(tables, frontend::CompositionDateOf(birth), lunarDay, shortDate));
+  horoscope_ = frontend::ComposeHoroscope(tables, birth, RunCalculatorForLunarDay(birth));
+  ShowComposition(horoscope_->composition);
 }
 
 frontend::BirthData TForm1::ReadBirthData() const {
@@ -188,13 +188,7 @@ void TForm1::LoadPlaceList() {
 }
 
 void TForm1::LoadReferenceTables() {
-  for (const content::TableSource& source : content::kTableSources) {
-    const QString type =
-        QString::fromLatin1(source.word.data(), static_cast<qsizetype>(source.word.size())) +
-        QStringLiteral("_TXT");
-    const QByteArray bytes = LoadResource(type, QStringLiteral("X") + type);
-    tables.*source.lines = content::CutLines(Utf8FromWindows1251(bytes));
-  }
+  tables = LoadBuiltInTables();
 }
 
 void TForm1::LoadMonthPictures() {

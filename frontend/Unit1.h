@@ -8,9 +8,11 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "content/compose.h"
 #include "frontend/core/birth_data.h"
+#include "frontend/core/horoscope.h"
 #include "frontend/core/run_outcome.h"
 
 class QComboBox;
@@ -32,6 +34,9 @@ class TSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
 struct CalculatorFiles;
+namespace frontend {
+class PersonStore;
+}
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -144,6 +149,21 @@ class TForm1 : public QWidget {
 
   QTimer* Timer1 = nullptr;
 
+  // Keeping and sharing the horoscope, under "Расчет"; see Unit1_keeping.cpp.
+  QPushButton* SaveButton = nullptr;     // "Сохранить": the person shown
+  QPushButton* PersonsButton = nullptr;  // "Люди…": the saved persons
+  QPushButton* ShareButton = nullptr;    // "Документ": print, PDF, clipboard
+  void SaveButtonClick();
+  void PersonsButtonClick();
+  void PrintClick();
+  void SavePdfClick();
+  void CopyClick();
+  // Fills the inputs from `birth` and runs the calculation.
+  void OpenPerson(const frontend::BirthData& birth);
+  // The last calculation's horoscope; none before the first.
+  const std::optional<frontend::Horoscope>& horoscope() const { return horoscope_; }
+  frontend::PersonStore& personStore();
+
   // The month pictures, 200 x 200 each; index 0 = January.
   QList<QImage> ImageList1;
   // The drawing surface shown by Image1, 200 x 200.
@@ -207,10 +227,16 @@ class TForm1 : public QWidget {
   void AbandonCalculation();
   void RemoveCalculatorFiles();
 
+  void CreateKeepingButtons();
+  void ShowStoreError();
+
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();
 
   std::unique_ptr<CalculatorFiles> calculatorFiles_;
+  std::optional<frontend::Horoscope> horoscope_;
+  // Opened at the first use: nothing is read or written before.
+  std::unique_ptr<frontend::PersonStore> personStore_;
 
   // Every control stands on the client area, 794 x 714; on a screen too low
   // for it, the area scrolls inside the window.

@@ -2,35 +2,19 @@
 // the progress dialog, the report of a failed run and the lunar day of birth.
 #include "frontend/Unit1.h"
 
-#include <QFile>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QtDebug>
 
 #include "frontend/Resultdlg.h"
 #include "frontend/core/calculator_files.h"
 #include "frontend/core/calculator_setup.h"
 #include "frontend/core/failure_report.h"
-#include "frontend/core/lunar_day_of_birth.h"
-#include "frontend/core/parameter_file.h"
 #include "frontend/core/private_directory.h"
+#include "frontend/core/run_preparation.h"
 #include "frontend/core/termination.h"
 #include "frontend/core/windows1251.h"
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
-
-namespace {
-
-bool WriteParameterFile(const CalculatorFiles& files, const frontend::CalculatorInput& input) {
-  const std::string text =
-      frontend::ParameterFileText(input, QFile::encodeName(files.outputPath).toStdString());
-  QSaveFile file(files.parameterPath);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(text.data(), static_cast<qint64>(text.size()));
-  return file.commit();
-}
-
-}  // namespace
 
 void TForm1::PrepareCalculatorFiles() {
   calculatorFiles_ = std::make_unique<CalculatorFiles>();
@@ -49,40 +33,20 @@ void TForm1::WriteCalculatorExecutable() {
 }
 
 frontend::RunOutcome TForm1::RunCalculator(const frontend::BirthData& birth) {
-  frontend::RunOutcome outcome;
-  if (calculatorFiles_ == nullptr || !calculatorFiles_->usable() ||
-      !calculatorFiles_->unusableReason.isEmpty()) {
-    outcome.failure = frontend::RunFailure::kFilesUnusable;
-    if (calculatorFiles_ != nullptr) outcome.detail = calculatorFiles_->unusableReason;
-    return outcome;
-  }
-  const frontend::CalculatorInput typed = frontend::CalculatorInputOf(birth);
-  frontend::CalculatorInput input = typed;
-  if (const auto problem = frontend::CarryWholeDegrees(input);
-      problem != frontend::CoordinateProblem::kNone) {
-    outcome.failure = frontend::RunFailure::kCoordinateOutOfRange;
-    outcome.detail = frontend::CoordinateRangeText(problem, typed);
-    return outcome;
-  }
-  // A parameter file that cannot be written would leave the previous
-  // calculation's inputs in place, so the run is not even started.
-  if (!WriteParameterFile(*calculatorFiles_, input)) {
-    outcome.failure = frontend::RunFailure::kParameterFileNotWritten;
-    return outcome;
+  if (auto refused = frontend::PrepareCalculatorRun(calculatorFiles_.get(), birth)) {
+    return *refused;
   }
   return OKBottomDlg->Run(calculatorFiles_.get());
 }
 
 std::string TForm1::RunCalculatorForLunarDay(const frontend::BirthData& birth) {
   frontend::RunOutcome outcome = RunCalculator(birth);
-  std::string lunarDay;
   if (outcome.ok()) {
     QStringList table;
     for (const std::string& line : outcome.table) table.append(DecodeWindows1251(line));
     Memo1->setPlainText(table.join(QLatin1Char('\n')));
-    lunarDay = frontend::LunarDayOfBirth(outcome.table, frontend::BirthMomentOf(birth));
-    if (lunarDay.empty()) outcome.failure = frontend::RunFailure::kNoLunarDay;
   }
+  const std::string lunarDay = frontend::TakeLunarDay(outcome, birth);
   // A run abandoned because the window closed or the program is ending is no
   // failure to report.
   const QString report = frontend::FailureReport(outcome);

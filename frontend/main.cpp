@@ -1,15 +1,23 @@
 // Program entry: the main window, which creates the two dialogs of the
-// calculator run; closing it ends the program.
+// calculator run; closing it ends the program. With the command line's
+// options the horoscope is printed instead, without a window.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
 
 #include "frontend/Unit1.h"
+#include "frontend/command_line_run.h"
+#include "frontend/core/command_line.h"
 #include "frontend/core/termination.h"
 #include "frontend/resources.h"
 
 int main(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  // `velunor --text ...` prints the horoscope and opens no window.
+  if (frontend::WantsCommandLine(arguments)) return RunCommandLine(argc, argv);
+
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("velunor"));
   // The title "Велунор" is the main window's caption. No application display

@@ -2,19 +2,14 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <utility>
 
-#include "content/tables.h"
-#include "frontend/core/calculator_files.h"
 #include "frontend/core/termination.h"
 #include "frontend/dialog_placement.h"
 #include "frontend/input_blocker.h"
@@ -30,19 +25,6 @@ int ProgressPercent(qint64 elapsedMs, std::chrono::milliseconds limit) {
   const long percent =
       std::lrint(static_cast<double>(elapsedMs) / static_cast<double>(limit.count()) * 100.0);
   return static_cast<int>(std::clamp(percent, 0L, 100L));
-}
-
-// Deletes a file an earlier run left; false when it is still there.
-bool RemoveOld(const QString& path) {
-  return QFile::remove(path) || !QFileInfo(path).exists();
-}
-
-std::optional<std::vector<std::string>> ReadTable(const QString& path) {
-  QFile table(path);
-  if (!table.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = table.readAll();
-  if (table.error() != QFileDevice::NoError) return std::nullopt;
-  return content::CutLines(std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace
@@ -77,16 +59,11 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
   Timer2->setSingleShot(true);
   connect(Timer2, &QTimer::timeout, this, &TOKBottomDlg::Timer2Timer);
 
-  limitTimer_ = new QTimer(this);
-  limitTimer_->setSingleShot(true);
-  limitTimer_->setTimerType(Qt::PreciseTimer);
-  connect(limitTimer_, &QTimer::timeout, this, &TOKBottomDlg::WaitLimitReached);
-
   progressTimer_ = new QTimer(this);
   progressTimer_->setInterval(kProgressIntervalMs);
   connect(progressTimer_, &QTimer::timeout, this, &TOKBottomDlg::ShowProgress);
 
-  connect(&calculator_, &CalculatorProcess::finished, this, &TOKBottomDlg::ScriptFinished);
+  connect(&run_, &frontend::CalculatorRun::ended, this, &TOKBottomDlg::RunEnded);
   // The program is ending: no one waits for this run's table any more.
   connect(&TerminationNotice::instance(), &TerminationNotice::requested, this, [this] {
     if (running_) AbandonRun();
@@ -132,71 +109,34 @@ void TOKBottomDlg::FormActivate() {
     AbandonRun();
     return;
   }
-  if (files_ == nullptr || !files_->usable()) {
-    if (files_ != nullptr) outcome_.detail = files_->unusableReason;
-    Fail(frontend::RunFailure::kFilesUnusable);
-    return;
-  }
-  // Files of the previous run must not be mistaken for this run's; the
-  // processes that could still write them are gone by now.
-  calculator_.Stop();
-  if (!RemoveOld(files_->flagPath) || !RemoveOld(files_->outputPath)) {
-    Fail(frontend::RunFailure::kOldFilesRemain);
-    return;
-  }
-  if (!calculator_.Start(files_->scriptPath, files_->temporaryDirectory)) {
-    Fail(frontend::RunFailure::kNotStarted);
-    return;
-  }
-  clock_.start();
-  limitTimer_->start(waitLimit_);
   progressTimer_->start();
+  run_.Start(files_, waitLimit_);
 }
 
-void TOKBottomDlg::ScriptFinished(bool normally) {
+void TOKBottomDlg::RunEnded(const frontend::RunOutcome& outcome) {
   StopWaiting();
   ProgressBar1->setValue(100);
-  outcome_.calculatorOutput = calculator_.output().toStdString();
-  // The script writes the flag after the calculator has ended, so only a
-  // script that ran to its end with the flag written leaves a whole table.
-  if (normally && QFileInfo::exists(files_->flagPath)) {
-    if (auto table = ReadTable(files_->outputPath)) {
-      outcome_.table = std::move(*table);
-      // Shown, the dialog takes its result from a timer tick, after the event
-      // that showed it has been handled.
-      Timer1->start();
-      return;
-    }
+  outcome_ = outcome;
+  // Shown, the dialog takes its result from a timer tick, after the event
+  // that showed it has been handled.
+  if (outcome_.ok()) {
+    Timer1->start();
+  } else {
+    Timer2->start();
   }
-  Fail(frontend::RunFailure::kNoTable);
-}
-
-void TOKBottomDlg::WaitLimitReached() {
-  StopWaiting();
-  calculator_.Stop();
-  outcome_.calculatorOutput = calculator_.output().toStdString();
-  ProgressBar1->setValue(100);
-  Fail(frontend::RunFailure::kTimedOut);
 }
 
 void TOKBottomDlg::ShowProgress() {
-  ProgressBar1->setValue(ProgressPercent(clock_.elapsed(), waitLimit_));
-}
-
-void TOKBottomDlg::Fail(frontend::RunFailure failure) {
-  StopWaiting();
-  outcome_.failure = failure;
-  Timer2->start();
+  ProgressBar1->setValue(ProgressPercent(run_.elapsedMs(), waitLimit_));
 }
 
 void TOKBottomDlg::StopWaiting() {
-  limitTimer_->stop();
   progressTimer_->stop();
 }
 
 void TOKBottomDlg::AbandonRun() {
   StopWaiting();
-  calculator_.Stop();
+  run_.Stop();
   outcome_ = {};
   outcome_.failure = frontend::RunFailure::kAbandoned;
   if (isVisible()) done(kResultCancel);
@@ -215,8 +155,8 @@ void TOKBottomDlg::done(int result) {
   Timer1->stop();
   Timer2->stop();
   StopWaiting();
-  if (calculator_.running()) {
-    calculator_.Stop();
+  if (run_.running()) {
+    run_.Stop();
     outcome_.failure = frontend::RunFailure::kAbandoned;
   }
   QDialog::done(result);

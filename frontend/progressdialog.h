@@ -4,11 +4,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <chrono>
 
-#include "frontend/core/calculator_process.h"
+#include "frontend/core/calculator_run.h"
 #include "frontend/core/run_outcome.h"
 
 class QFrame;
@@ -23,7 +22,7 @@ class TOKBottomDlg : public QDialog {
   static constexpr int kResultOk = 1;
   static constexpr int kResultCancel = 2;
   // Longest wait for the calculator: 0.0003 day.
-  static constexpr std::chrono::milliseconds kWaitLimit{25'920};
+  static constexpr std::chrono::milliseconds kWaitLimit = frontend::CalculatorRun::kWaitLimit;
 
   explicit TOKBottomDlg(QWidget* parent = nullptr);
 
@@ -41,7 +40,7 @@ class TOKBottomDlg : public QDialog {
   // The wait limit of later runs; tests shorten it.
   void SetWaitLimit(std::chrono::milliseconds limit) { waitLimit_ = limit; }
   // The session of the last script started, 0 before any.
-  qint64 processGroup() const { return calculator_.processGroup(); }
+  qint64 processGroup() const { return run_.processGroup(); }
 
   // Event handlers, named after the window's events.
   void FormCreate();
@@ -64,20 +63,15 @@ class TOKBottomDlg : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void ScriptFinished(bool normally);
-  void WaitLimitReached();
+  void RunEnded(const frontend::RunOutcome& outcome);
   void ShowProgress();
-  // Stops the wait's timers and ends the dialog through Timer2.
-  void Fail(frontend::RunFailure failure);
   void StopWaiting();
 
   const CalculatorFiles* files_ = nullptr;
-  CalculatorProcess calculator_;
+  frontend::CalculatorRun run_;
   frontend::RunOutcome outcome_;
   bool running_ = false;
 
   std::chrono::milliseconds waitLimit_ = kWaitLimit;
-  QElapsedTimer clock_;  // monotonic: a clock change cannot cut or stretch the wait
-  QTimer* limitTimer_ = nullptr;
   QTimer* progressTimer_ = nullptr;
 };

@@ -1,0 +1,61 @@
+#include "frontend/command_line_run.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "frontend/builtin_data.h"
+#include "frontend/core/command_line.h"
+#include "frontend/core/headless_calculation.h"
+#include "frontend/core/horoscope_json.h"
+#include "frontend/core/horoscope_text.h"
+#include "frontend/core/termination.h"
+#include "frontend/resources.h"
+
+namespace {
+
+constexpr int kPrinted = 0;
+constexpr int kMissingData = 1;
+constexpr int kBadOptions = 2;
+constexpr int kNoLunarDay = 3;
+
+void Write(std::FILE* stream, const QByteArray& bytes) {
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("velunor"));
+  QuitOnTerminationSignals();
+  QStringList arguments = QCoreApplication::arguments();
+  arguments.removeFirst();
+  try {
+    const frontend::ParsedCommandLine parsed =
+        frontend::ParseCommandLine(arguments, LoadBuiltInPlaceList());
+    if (parsed.help) {
+      Write(stdout, frontend::CommandLineHelp().toUtf8());
+      return kPrinted;
+    }
+    if (!parsed.request) {
+      Write(stderr, (QStringLiteral("velunor: ") + parsed.error + QLatin1Char('\n')).toUtf8());
+      return kBadOptions;
+    }
+    const frontend::Horoscope horoscope = frontend::CalculateWithoutWindow(
+        LoadBuiltInTables(), LoadCalculatorProgram(), parsed.request->birth);
+    Write(stdout, parsed.request->format == frontend::HoroscopeFormat::kJson
+                      ? frontend::HoroscopeJson(horoscope)
+                      : frontend::HoroscopeText(horoscope).toUtf8());
+    if (horoscope.lunarDay.empty()) {
+      Write(
+          stderr,
+          (QStringLiteral("velunor: ") + horoscope.calculatorFailure + QLatin1Char('\n')).toUtf8());
+      return kNoLunarDay;
+    }
+    return kPrinted;
+  } catch (const ResourceNotFound& error) {
+    std::fprintf(stderr, "velunor: %s\n", error.what());
+    return kMissingData;
+  }
+}

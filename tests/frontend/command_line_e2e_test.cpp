@@ -1,0 +1,111 @@
+// `velunor --text` and `--json` as a script runs them: the worked example of
+// the lunar calculation, and bad options.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+Run Velunor(const QStringList& arguments) {
+  QProcess program;
+  // No display: the command line must not need one.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(VELUNOR_PROGRAM), arguments);
+  program.waitForFinished(120'000);
+  return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+          QString::fromUtf8(program.readAllStandardOutput()),
+          QString::fromUtf8(program.readAllStandardError())};
+}
+
+const QStringList kMinsk1990 = {
+    QStringLiteral("--date"),  QStringLiteral("1990-05-17"), QStringLiteral("--time"),
+    QStringLiteral("14:30"),   QStringLiteral("--zone"),     QStringLiteral("3"),
+    QStringLiteral("--place"), QStringLiteral("Минск"),      QStringLiteral("--surname"),
+    QStringLiteral("Петров"),  QStringLiteral("--name"),     QStringLiteral("Пётр")};
+
+}  // namespace
+
+class CommandLineE2eTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void textOfTheWorkedExample();
+  void jsonOfTheWorkedExample();
+  void badOptionsPrintNothingAndFail();
+};
+
+void CommandLineE2eTest::textOfTheWorkedExample() {
+  const Run run = Velunor(QStringList{QStringLiteral("--text")} + kMinsk1990);
+  QCOMPARE(run.err, QString());
+  QCOMPARE(run.exitCode, 0);
+  // Lunar day 22 began at 02:18:01 on 17 May 1990 and lasted past 14:30.
+  QVERIFY(run.out.contains(QStringLiteral("Дата рождения приходится на 22-й лунный день")));
+  QVERIFY(run.out.contains(QStringLiteral("Гороскоп: Петров Пётр")));
+  // 17 May 1990 was a Thursday.
+  QVERIFY(run.out.contains(QStringLiteral("17.05.1990, Четверг")));
+  for (const QString& heading :
+       {QStringLiteral("Данные рождения"), QStringLiteral("Круг мира"),
+        QStringLiteral("Солнечный гороскоп"), QStringLiteral("Общедоступный"),
+        QStringLiteral("Тайный"), QStringLiteral("Лунный гороскоп"),
+        QStringLiteral("Качества, придаваемые ножу"), QStringLiteral("Гороскоп по дням недели")}) {
+    const qsizetype at = run.out.indexOf(QLatin1Char('\n') + heading + QLatin1Char('\n'));
+    QVERIFY2(at >= 0, qPrintable(heading));
+    // Every page has its text under its heading.
+    const QString below = run.out.mid(at + heading.size() + 2).section(QLatin1Char('\n'), 1, 1);
+    QVERIFY2(!below.trimmed().isEmpty(), qPrintable(heading));
+  }
+  QVERIFY(run.out.contains(QStringLiteral("Вы родились в ")));
+  QVERIFY(run.out.contains(QStringLiteral("Боевое: ")));
+  QVERIFY(run.out.contains(QStringLiteral("Магическое: ")));
+}
+
+void CommandLineE2eTest::jsonOfTheWorkedExample() {
+  const Run run = Velunor(QStringList{QStringLiteral("--json")} + kMinsk1990);
+  QCOMPARE(run.exitCode, 0);
+  QJsonParseError error{};
+  const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+  QCOMPARE(error.error, QJsonParseError::NoError);
+  QCOMPARE(root[QStringLiteral("lunar")][QStringLiteral("lunarDay")].toInt(), 22);
+  QCOMPARE(root[QStringLiteral("birth")][QStringLiteral("place")].toString(),
+           QStringLiteral("Минск"));
+  QCOMPARE(root[QStringLiteral("person")][QStringLiteral("firstName")].toString(),
+           QStringLiteral("Пётр"));
+  QCOMPARE(root[QStringLiteral("solar")][QStringLiteral("monthPicture")].toInt(), 5);
+}
+
+void CommandLineE2eTest::badOptionsPrintNothingAndFail() {
+  const struct {
+    QStringList arguments;
+    QString named;
+  } cases[] = {
+      {{QStringLiteral("--text"), QStringLiteral("--zone"), QStringLiteral("3")},
+       QStringLiteral("--date")},
+      {{QStringLiteral("--texts")}, QStringLiteral("--texts")},
+      {QStringList{QStringLiteral("--json"), QStringLiteral("--zone=+14")} + kMinsk1990.mid(0, 4),
+       QStringLiteral("--zone")},
+  };
+  for (const auto& bad : cases) {
+    const Run run = Velunor(bad.arguments);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains(bad.named), qPrintable(run.err));
+  }
+  const Run help = Velunor({QStringLiteral("--help")});
+  QCOMPARE(help.exitCode, 0);
+  QVERIFY(help.out.contains(QStringLiteral("Использование")));
+  QVERIFY(help.out.contains(QStringLiteral("Usage")));
+}
+
+QTEST_GUILESS_MAIN(CommandLineE2eTest)
+#include "command_line_e2e_test.moc"
