@@ -1,5 +1,7 @@
 #include "frontend/command_line_run.h"
 
+#include "velunor_version.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -36,6 +38,10 @@ int RunCommandLine(int argc, char* argv[]) {
         frontend::ParseCommandLine(arguments, LoadBuiltInPlaceList());
     if (parsed.help) {
       Write(stdout, frontend::CommandLineHelp().toUtf8());
+      return kPrinted;
+    }
+    if (parsed.version) {
+      Write(stdout, QByteArrayLiteral("velunor " VELUNOR_VERSION "\n"));
       return kPrinted;
     }
     if (!parsed.request) {

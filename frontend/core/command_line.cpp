@@ -12,7 +12,8 @@ namespace frontend {
 namespace {
 
 const QStringList kFlags = {QStringLiteral("--text"), QStringLiteral("--json"),
-                            QStringLiteral("--help"), QStringLiteral("-h")};
+                            QStringLiteral("--help"), QStringLiteral("-h"),
+                            QStringLiteral("--version")};
 const QStringList kValueOptions = {QStringLiteral("--date"),       QStringLiteral("--time"),
                                    QStringLiteral("--zone"),       QStringLiteral("--place"),
                                    QStringLiteral("--latitude"),   QStringLiteral("--longitude"),
@@ -188,6 +189,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
       return parsed;
     }
   }
+  if (arguments.contains(QLatin1String("--version"))) {
+    ParsedCommandLine parsed;
+    parsed.version = true;
+    return parsed;
+  }
   std::map<QString, QString> values;
   QStringList formats;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -298,6 +304,7 @@ QString CommandLineHelp() {
       "  --surname, --name, --patronymic   фамилия, имя, отчество\n"
       "  --sex м|ж          пол (также m|f), по умолчанию м\n"
       "  --help, -h         эта справка\n"
+      "  --version          версия программы\n"
       "Код завершения: 0 — гороскоп напечатан; 2 — ошибка в параметрах;\n"
       "3 — лунный день не вычислен (остальной гороскоп напечатан).\n"
       "\n"
@@ -319,6 +326,7 @@ QString CommandLineHelp() {
       "  --surname, --name, --patronymic   surname, first name, patronymic\n"
       "  --sex m|f          sex (also м|ж), male by default\n"
       "  --help, -h         this help\n"
+      "  --version          the program's version\n"
       "Exit status: 0 the horoscope was printed; 2 bad options;\n"
       "3 the lunar day could not be calculated (the rest was printed).\n");
 }

@@ -19,6 +19,7 @@ struct CommandLineRequest {
 
 struct ParsedCommandLine {
   bool help = false;                          // --help: print CommandLineHelp() and end
+  bool version = false;                       // --version: print the version and end
   std::optional<CommandLineRequest> request;  // a horoscope to print
   QString error;                              // in Russian, naming the option; the rest empty
 };
