@@ -31,6 +31,7 @@
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
 #include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   CreateSummaryAndButton();
   CreateResultPages();
   SetTabOrder();
+  ConnectZoneFollowing();
   LoadFixedTexts();
 
   Timer1 = new QTimer(this);
@@ -119,7 +121,7 @@ frontend::BirthData TForm1::ReadBirthData() const {
   birth.sex = RadioButton2->isChecked() ? frontend::Sex::kFemale : frontend::Sex::kMale;
   birth.date = DateTimePicker1->date();
   birth.time = DateTimePicker2->time();
-  birth.zoneHours = SpinEdit13->value();
+  frontend::SetZoneOffsetMinutes(birth, SpinEdit13->minutes());
   birth.place = ComboBox1->currentText();
   birth.latitude = {SpinEdit9->value(), SpinEdit10->value()};
   birth.longitude = {SpinEdit11->value(), SpinEdit12->value()};
@@ -134,6 +136,7 @@ void TForm1::ComboBox1Change() {
   SpinEdit10->setValue(coordinates->latitudeMinutes);
   SpinEdit11->setValue(coordinates->longitudeDegrees);
   SpinEdit12->setValue(coordinates->longitudeMinutes);
+  FollowZoneOfPlace();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -180,6 +183,7 @@ void TForm1::LoadPlaceList() {
   }
   ComboBox1->view()->setMinimumWidth(widest + 2 * ComboBox1->view()->frameWidth() +
                                      style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+  LoadPlaceZones();
   const qsizetype defaultLine = FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
   ComboBox1->setCurrentIndex(static_cast<int>(defaultLine - 1));
   ComboBox1Change();

@@ -6,12 +6,14 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 #include <QWidget>
 #include <memory>
 
 #include "content/compose.h"
 #include "frontend/core/birth_data.h"
 #include "frontend/core/run_outcome.h"
+#include "frontend/core/zone_note.h"
 
 class QComboBox;
 class QDateEdit;
@@ -27,7 +29,9 @@ class QTimeEdit;
 class QTimer;
 class TOKBottomDlg;
 class TOKBottomDlg1;
+class TPlaceSearchPopup;
 class TSpinEdit;
+class TZoneSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
 struct CalculatorFiles;
@@ -74,8 +78,9 @@ class TForm1 : public QWidget {
   QLabel* Label18 = nullptr;
   QTimeEdit* DateTimePicker2 = nullptr;
   QLabel* Label19 = nullptr;
-  TSpinEdit* SpinEdit13 = nullptr;  // hours east of Greenwich
+  TZoneSpinEdit* SpinEdit13 = nullptr;  // hours (and minutes) east of Greenwich
   QLabel* Label3 = nullptr;
+  QLabel* ZoneNoteLabel = nullptr;  // where the zone's value came from
 
   // Birth place.
   QGroupBox* GroupBox1 = nullptr;
@@ -91,6 +96,7 @@ class TForm1 : public QWidget {
   QLabel* Label16 = nullptr;
   QLabel* Label2 = nullptr;
   QComboBox* ComboBox1 = nullptr;
+  TPlaceSearchPopup* PlaceSearch = nullptr;  // typing in ComboBox1 searches the list
 
   QPlainTextEdit* Memo3 = nullptr;
   QPushButton* Button1 = nullptr;
@@ -146,6 +152,8 @@ class TForm1 : public QWidget {
 
   // The place list: lines "name=value" in resource order.
   QStringList placeList;
+  // The time-zone name of each line of the place list ("Europe/Minsk"), or empty.
+  QStringList placeZones;
   // The reference tables, decoded to UTF-8 lines.
   content::ReferenceTables tables;
 
@@ -197,10 +205,23 @@ class TForm1 : public QWidget {
   void AbandonCalculation();
   void RemoveCalculatorFiles();
 
+  // The zone box following the picked place; see Unit1_place_zone.cpp.
+  void LoadPlaceZones();
+  void ConnectZoneFollowing();
+  // After a pick: the zone box follows the place's zone from now on.
+  void FollowZoneOfPlace();
+  // The offset of the followed zone at the date and time in the pickers.
+  void ShowZoneOfPlace();
+  void EndZoneOfPlace(frontend::HandZone reason);
+  void ShowZoneNote(const frontend::ZoneNote& note);
+
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();
 
   std::unique_ptr<CalculatorFiles> calculatorFiles_;
+
+  // The picked place's zone while the zone box follows it; invalid otherwise.
+  QTimeZone followedZone_;
 
   // Every control stands on the client area, 794 x 714; on a screen too low
   // for it, the area scrolls inside the window.

@@ -1,0 +1,81 @@
+// The place list's search and the zone box following the picked place: the
+// offset its zone had at the date and time entered, with a note saying so.
+#include <QDateEdit>
+#include <QLabel>
+#include <QTimeEdit>
+#include <algorithm>
+
+#include "frontend/Unit1.h"
+#include "frontend/core/local_zone_time.h"
+#include "frontend/core/place_list.h"
+#include "frontend/core/place_zones.h"
+#include "frontend/core/zone_offset.h"
+#include "frontend/dropdown_list.h"
+#include "frontend/place_search_popup.h"
+#include "frontend/resources.h"
+#include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
+
+namespace {
+
+// The note keeps to its one line: a long text is condensed down to this share
+// of its width, and beyond that cut short (the tooltip holds it whole).
+constexpr int kNarrowestStretch = 75;  // percent
+
+}  // namespace
+
+// Step of the place list's loading: the zones, and the search over the names.
+void TForm1::LoadPlaceZones() {
+  placeZones = ReadPlaceZones(
+      LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")), placeList);
+  PlaceSearch = new TPlaceSearchPopup(ComboBox1);
+  if (auto* list = qobject_cast<TDropDownList*>(ComboBox1)) list->SetSearch(PlaceSearch);
+}
+
+void TForm1::ConnectZoneFollowing() {
+  connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm1::ShowZoneOfPlace);
+  connect(DateTimePicker2, &QTimeEdit::timeChanged, this, &TForm1::ShowZoneOfPlace);
+  connect(SpinEdit13, &TZoneSpinEdit::edited, this,
+          [this] { EndZoneOfPlace(frontend::HandZone::kZoneTyped); });
+  for (TSpinEdit* box : {SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12}) {
+    connect(box, &TSpinEdit::edited, this,
+            [this] { EndZoneOfPlace(frontend::HandZone::kCoordinatesTyped); });
+  }
+}
+
+void TForm1::FollowZoneOfPlace() {
+  const qsizetype line = FindPlace(placeList, ComboBox1->currentText());
+  const QString name = line >= 0 && line < placeZones.size() ? placeZones[line] : QString();
+  followedZone_ = name.isEmpty() ? QTimeZone() : QTimeZone(name.toUtf8());
+  if (!followedZone_.isValid()) {
+    EndZoneOfPlace(frontend::HandZone::kZoneUnknown);
+    return;
+  }
+  ShowZoneOfPlace();
+}
+
+void TForm1::ShowZoneOfPlace() {
+  if (!followedZone_.isValid()) return;
+  const frontend::LocalZoneTime zoneTime =
+      frontend::ZoneAtLocalTime(followedZone_, DateTimePicker1->date(), DateTimePicker2->time());
+  SpinEdit13->setMinutes(frontend::ZoneMinutesOf(zoneTime.offsetSeconds));
+  ShowZoneNote(frontend::PlaceZoneNote(QString::fromUtf8(followedZone_.id()), zoneTime));
+}
+
+void TForm1::EndZoneOfPlace(frontend::HandZone reason) {
+  // Coordinates typed after the zone was typed leave the zone's note alone.
+  if (reason == frontend::HandZone::kCoordinatesTyped && !followedZone_.isValid()) return;
+  followedZone_ = QTimeZone();
+  ShowZoneNote(frontend::HandZoneNote(reason));
+}
+
+void TForm1::ShowZoneNote(const frontend::ZoneNote& note) {
+  QFont font = ZoneNoteLabel->font();
+  font.setStretch(QFont::Unstretched);
+  const int room = ZoneNoteLabel->width();
+  const int natural = QFontMetrics(font).horizontalAdvance(note.text);
+  if (natural > room) font.setStretch(std::max(kNarrowestStretch, 100 * room / natural));
+  ZoneNoteLabel->setFont(font);
+  ZoneNoteLabel->setText(ZoneNoteLabel->fontMetrics().elidedText(note.text, Qt::ElideRight, room));
+  ZoneNoteLabel->setToolTip(note.explanation);
+}

@@ -1,0 +1,75 @@
+#include "frontend/core/zone_note.h"
+
+#include "frontend/core/zone_offset.h"
+
+namespace frontend {
+namespace {
+
+QString KindText(ZoneTimeKind kind) {
+  switch (kind) {
+    case ZoneTimeKind::kSummer:
+      return QStringLiteral("летнее время");
+    case ZoneTimeKind::kLocalMean:
+      return QStringLiteral("местное среднее время");
+    case ZoneTimeKind::kStandard:
+      break;
+  }
+  return QStringLiteral("поясное время");
+}
+
+QString ClockText(QTime time) {
+  return time.toString(QStringLiteral("H:mm"));
+}
+
+}  // namespace
+
+ZoneNote PlaceZoneNote(const QString& zoneName, const LocalZoneTime& zoneTime) {
+  const QString kind = KindText(zoneTime.kind);
+  const QString offset = UtcOffsetText(zoneTime.offsetSeconds);
+  const QString stretch =
+      ClockText(zoneTime.changeFrom) + QStringLiteral("–") + ClockText(zoneTime.changeTo);
+  switch (zoneTime.clock) {
+    case LocalClock::kSkipped:
+      return {QStringLiteral("%1: %2 не было, взято %3, %4").arg(zoneName, stretch, kind, offset),
+              QStringLiteral("В этот день часы переводили вперёд: время от %1 до %2 не "
+                             "наступало. Введённое время считается так: %3, %4 (%5).")
+                  .arg(ClockText(zoneTime.changeFrom), ClockText(zoneTime.changeTo), kind, offset,
+                       zoneName)};
+    case LocalClock::kRepeated:
+      return {QStringLiteral("%1: %2 было дважды, взято первое, %3").arg(zoneName, stretch, offset),
+              QStringLiteral("В этот день часы переводили назад: время от %1 до %2 было "
+                             "дважды. Взято первое из двух: %3, %4 (%5).")
+                  .arg(ClockText(zoneTime.changeFrom), ClockText(zoneTime.changeTo), kind, offset,
+                       zoneName)};
+    case LocalClock::kOnce:
+      break;
+  }
+  QString explanation = QStringLiteral("Разница с Гринвичем по базе часовых поясов: %1, %2, %3.")
+                            .arg(zoneName, kind, offset);
+  if (zoneTime.kind == ZoneTimeKind::kLocalMean) {
+    explanation += QStringLiteral(
+        " До введения поясного времени часы шли по среднему солнечному времени города.");
+  }
+  return {QStringLiteral("%1, %2, %3").arg(zoneName, kind, offset), explanation};
+}
+
+ZoneNote HandZoneNote(HandZone reason) {
+  const QString untilPick =
+      QStringLiteral(" Выберите место в списке, чтобы разница снова бралась из базы.");
+  switch (reason) {
+    case HandZone::kCoordinatesTyped:
+      return {QStringLiteral("координаты введены вручную, разницу введите сами"),
+              QStringLiteral("Координаты введены вручную, поэтому часовой пояс места "
+                             "неизвестен.") +
+                  untilPick};
+    case HandZone::kZoneUnknown:
+      return {QStringLiteral("пояс места неизвестен, разницу введите сами"),
+              QStringLiteral("В базе часовых поясов этой системы нет пояса выбранного места.")};
+    case HandZone::kZoneTyped:
+      break;
+  }
+  return {QStringLiteral("разница введена вручную"),
+          QStringLiteral("Разница с Гринвичем введена вручную.") + untilPick};
+}
+
+}  // namespace frontend
