@@ -191,6 +191,9 @@ void TForm1::CreateDateGroup() {
   // One line under the zone box, across the group.
   ZoneNoteLabel = Named(new QLabel(GroupBox2), "ZoneNote");
   ZoneNoteLabel->setGeometry(8, 82, 267, 16);
+  QFont noteFont = ZoneNoteLabel->font();
+  noteFont.setPointSize(8);  // the form's own size, a remark beside the captions
+  ZoneNoteLabel->setFont(noteFont);
   KeepLeftOf(Label17, DateTimePicker1);
   KeepLeftOf(Label18, DateTimePicker2);
   KeepLeftOf(Label19, SpinEdit13);

@@ -22,6 +22,24 @@ namespace {
 // of its width, and beyond that cut short (the tooltip holds it whole).
 constexpr int kNarrowestStretch = 75;  // percent
 
+// `font` condensed just enough for `text` to fit `width`, down to the narrowest.
+QFont CondensedFor(QFont font, const QString& text, int width) {
+  font.setStretch(QFont::Unstretched);
+  const int natural = QFontMetrics(font).horizontalAdvance(text);
+  if (natural <= width) return font;
+  // Glyphs do not narrow in proportion; a few more steps make up for it.
+  for (int stretch = 100 * width / natural; stretch >= kNarrowestStretch; stretch -= 2) {
+    font.setStretch(stretch);
+    if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
+  }
+  return font;
+}
+
+bool FitsOneLine(const QLabel* label, const QString& text) {
+  const QFont font = CondensedFor(label->font(), text, label->width());
+  return QFontMetrics(font).horizontalAdvance(text) <= label->width();
+}
+
 }  // namespace
 
 // Step of the place list's loading: the zones, and the search over the names.
@@ -59,7 +77,14 @@ void TForm1::ShowZoneOfPlace() {
   const frontend::LocalZoneTime zoneTime =
       frontend::ZoneAtLocalTime(followedZone_, DateTimePicker1->date(), DateTimePicker2->time());
   SpinEdit13->setMinutes(frontend::ZoneMinutesOf(zoneTime.offsetSeconds));
-  ShowZoneNote(frontend::PlaceZoneNote(QString::fromUtf8(followedZone_.id()), zoneTime));
+  const QString name = QString::fromUtf8(followedZone_.id());
+  frontend::ZoneNote note = frontend::PlaceZoneNote(name, DateTimePicker2->time(), zoneTime);
+  // A long zone name gives way to its city; the tooltip keeps it whole.
+  if (!FitsOneLine(ZoneNoteLabel, note.text)) {
+    note.text =
+        frontend::PlaceZoneNote(frontend::ZoneCity(name), DateTimePicker2->time(), zoneTime).text;
+  }
+  ShowZoneNote(note);
 }
 
 void TForm1::EndZoneOfPlace(frontend::HandZone reason) {
@@ -70,12 +95,8 @@ void TForm1::EndZoneOfPlace(frontend::HandZone reason) {
 }
 
 void TForm1::ShowZoneNote(const frontend::ZoneNote& note) {
-  QFont font = ZoneNoteLabel->font();
-  font.setStretch(QFont::Unstretched);
   const int room = ZoneNoteLabel->width();
-  const int natural = QFontMetrics(font).horizontalAdvance(note.text);
-  if (natural > room) font.setStretch(std::max(kNarrowestStretch, 100 * room / natural));
-  ZoneNoteLabel->setFont(font);
+  ZoneNoteLabel->setFont(CondensedFor(ZoneNoteLabel->font(), note.text, room));
   ZoneNoteLabel->setText(ZoneNoteLabel->fontMetrics().elidedText(note.text, Qt::ElideRight, room));
   ZoneNoteLabel->setToolTip(note.explanation);
 }

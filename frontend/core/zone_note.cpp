@@ -23,20 +23,19 @@ QString ClockText(QTime time) {
 
 }  // namespace
 
-ZoneNote PlaceZoneNote(const QString& zoneName, const LocalZoneTime& zoneTime) {
+ZoneNote PlaceZoneNote(const QString& zoneName, QTime time, const LocalZoneTime& zoneTime) {
   const QString kind = KindText(zoneTime.kind);
   const QString offset = UtcOffsetText(zoneTime.offsetSeconds);
-  const QString stretch =
-      ClockText(zoneTime.changeFrom) + QStringLiteral("–") + ClockText(zoneTime.changeTo);
+  const QString entered = ClockText(time);
   switch (zoneTime.clock) {
     case LocalClock::kSkipped:
-      return {QStringLiteral("%1: %2 не было, взято %3, %4").arg(zoneName, stretch, kind, offset),
+      return {QStringLiteral("%1: %2 не было, взято %3, %4").arg(zoneName, entered, kind, offset),
               QStringLiteral("В этот день часы переводили вперёд: время от %1 до %2 не "
                              "наступало. Введённое время считается так: %3, %4 (%5).")
                   .arg(ClockText(zoneTime.changeFrom), ClockText(zoneTime.changeTo), kind, offset,
                        zoneName)};
     case LocalClock::kRepeated:
-      return {QStringLiteral("%1: %2 было дважды, взято первое, %3").arg(zoneName, stretch, offset),
+      return {QStringLiteral("%1: %2 было дважды, взято первое, %3").arg(zoneName, entered, offset),
               QStringLiteral("В этот день часы переводили назад: время от %1 до %2 было "
                              "дважды. Взято первое из двух: %3, %4 (%5).")
                   .arg(ClockText(zoneTime.changeFrom), ClockText(zoneTime.changeTo), kind, offset,
@@ -51,6 +50,10 @@ ZoneNote PlaceZoneNote(const QString& zoneName, const LocalZoneTime& zoneTime) {
         " До введения поясного времени часы шли по среднему солнечному времени города.");
   }
   return {QStringLiteral("%1, %2, %3").arg(zoneName, kind, offset), explanation};
+}
+
+QString ZoneCity(const QString& zoneName) {
+  return zoneName.section(u'/', -1).replace(u'_', u' ');
 }
 
 ZoneNote HandZoneNote(HandZone reason) {

@@ -20,9 +20,14 @@ struct ZoneNote {
   QString explanation;
 };
 
-// For a zone taken from the place: the zone's name, the kind of time and the
-// offset, and a skipped or repeated local time with the choice made for it.
-ZoneNote PlaceZoneNote(const QString& zoneName, const LocalZoneTime& zoneTime);
+// For a zone taken from the place at local time `time`: the zone's name, the
+// kind of time and the offset, and a skipped or repeated local time with the
+// choice made for it.
+ZoneNote PlaceZoneNote(const QString& zoneName, QTime time, const LocalZoneTime& zoneTime);
+
+// The zone's city alone, for a note that must be short: "Buenos Aires" for
+// "America/Argentina/Buenos_Aires".
+QString ZoneCity(const QString& zoneName);
 
 ZoneNote HandZoneNote(HandZone reason);
 
