@@ -3,7 +3,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QTimeEdit>
-#include <algorithm>
 
 #include "frontend/Unit1.h"
 #include "frontend/core/local_zone_time.h"
@@ -18,26 +17,8 @@
 
 namespace {
 
-// The note keeps to its one line: a long text is condensed down to this share
-// of its width, and beyond that cut short (the tooltip holds it whole).
-constexpr int kNarrowestStretch = 75;  // percent
-
-// `font` condensed just enough for `text` to fit `width`, down to the narrowest.
-QFont CondensedFor(QFont font, const QString& text, int width) {
-  font.setStretch(QFont::Unstretched);
-  const int natural = QFontMetrics(font).horizontalAdvance(text);
-  if (natural <= width) return font;
-  // Glyphs do not narrow in proportion; a few more steps make up for it.
-  for (int stretch = 100 * width / natural; stretch >= kNarrowestStretch; stretch -= 2) {
-    font.setStretch(stretch);
-    if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
-  }
-  return font;
-}
-
 bool FitsOneLine(const QLabel* label, const QString& text) {
-  const QFont font = CondensedFor(label->font(), text, label->width());
-  return QFontMetrics(font).horizontalAdvance(text) <= label->width();
+  return label->fontMetrics().horizontalAdvance(text) <= label->width();
 }
 
 }  // namespace
@@ -95,8 +76,10 @@ void TForm1::EndZoneOfPlace(frontend::HandZone reason) {
 }
 
 void TForm1::ShowZoneNote(const frontend::ZoneNote& note) {
-  const int room = ZoneNoteLabel->width();
-  ZoneNoteLabel->setFont(CondensedFor(ZoneNoteLabel->font(), note.text, room));
-  ZoneNoteLabel->setText(ZoneNoteLabel->fontMetrics().elidedText(note.text, Qt::ElideRight, room));
-  ZoneNoteLabel->setToolTip(note.explanation);
+  // Cut short only where even the city's form does not fit; the tooltip holds
+  // the whole explanation.
+  ZoneNoteLabel->setText(
+      ZoneNoteLabel->fontMetrics().elidedText(note.text, Qt::ElideRight, ZoneNoteLabel->width()));
+  // As rich text, so that the tooltip wraps its lines.
+  ZoneNoteLabel->setToolTip(QStringLiteral("<p>%1</p>").arg(note.explanation.toHtmlEscaped()));
 }

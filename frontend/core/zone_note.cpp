@@ -17,6 +17,19 @@ QString KindText(ZoneTimeKind kind) {
   return QStringLiteral("поясное время");
 }
 
+// The kind as one word, for the short notes of a skipped local time.
+QString ShortKindText(ZoneTimeKind kind) {
+  switch (kind) {
+    case ZoneTimeKind::kSummer:
+      return QStringLiteral("летнее");
+    case ZoneTimeKind::kLocalMean:
+      return QStringLiteral("среднее");
+    case ZoneTimeKind::kStandard:
+      break;
+  }
+  return QStringLiteral("поясное");
+}
+
 QString ClockText(QTime time) {
   return time.toString(QStringLiteral("H:mm"));
 }
@@ -25,17 +38,21 @@ QString ClockText(QTime time) {
 
 ZoneNote PlaceZoneNote(const QString& zoneName, QTime time, const LocalZoneTime& zoneTime) {
   const QString kind = KindText(zoneTime.kind);
-  const QString offset = UtcOffsetText(zoneTime.offsetSeconds);
+  // The note gives the offset as the zone box holds it, to the minute; the
+  // explanation gives the database's own, which may have seconds.
+  const QString offset = UtcOffsetText(ZoneMinutesOf(zoneTime.offsetSeconds) * 60);
+  const QString exactOffset = UtcOffsetText(zoneTime.offsetSeconds);
   const QString entered = ClockText(time);
   switch (zoneTime.clock) {
     case LocalClock::kSkipped:
-      return {QStringLiteral("%1: %2 не было, взято %3, %4").arg(zoneName, entered, kind, offset),
+      return {QStringLiteral("%1: %2 не было, взято %3, %4")
+                  .arg(zoneName, entered, ShortKindText(zoneTime.kind), offset),
               QStringLiteral("В этот день часы переводили вперёд: время от %1 до %2 не "
                              "наступало. Введённое время считается так: %3, %4 (%5).")
                   .arg(ClockText(zoneTime.changeFrom), ClockText(zoneTime.changeTo), kind, offset,
                        zoneName)};
     case LocalClock::kRepeated:
-      return {QStringLiteral("%1: %2 было дважды, взято первое, %3").arg(zoneName, entered, offset),
+      return {QStringLiteral("%1: %2 дважды, взято первое, %3").arg(zoneName, entered, offset),
               QStringLiteral("В этот день часы переводили назад: время от %1 до %2 было "
                              "дважды. Взято первое из двух: %3, %4 (%5).")
                   .arg(ClockText(zoneTime.changeFrom), ClockText(zoneTime.changeTo), kind, offset,
@@ -44,10 +61,11 @@ ZoneNote PlaceZoneNote(const QString& zoneName, QTime time, const LocalZoneTime&
       break;
   }
   QString explanation = QStringLiteral("Разница с Гринвичем по базе часовых поясов: %1, %2, %3.")
-                            .arg(zoneName, kind, offset);
+                            .arg(zoneName, kind, exactOffset);
   if (zoneTime.kind == ZoneTimeKind::kLocalMean) {
     explanation += QStringLiteral(
-        " До введения поясного времени часы шли по среднему солнечному времени города.");
+        " До введения поясного времени часы шли по среднему солнечному времени города;"
+        " в расчёт оно идёт с точностью до минуты.");
   }
   return {QStringLiteral("%1, %2, %3").arg(zoneName, kind, offset), explanation};
 }
