@@ -32,6 +32,7 @@
 #include "frontend/progressdialog.h"
 #include "frontend/resources.h"
 #include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   CreateResultPages();
   SetTabOrder();
   CreateKeepingButtons();
+  ConnectZoneFollowing();
   LoadFixedTexts();
 
   Timer1 = new QTimer(this);
@@ -121,7 +123,8 @@ frontend::BirthData TForm1::ReadBirthData() const {
   birth.sex = RadioButton2->isChecked() ? frontend::Sex::kFemale : frontend::Sex::kMale;
   birth.date = DateTimePicker1->date();
   birth.time = DateTimePicker2->time();
-  birth.zoneHours = SpinEdit13->value();
+  frontend::SetZoneOffsetMinutes(birth, SpinEdit13->minutes());
+  birth.zoneName = FollowedZoneName();
   birth.place = ComboBox1->currentText();
   birth.latitude = {SpinEdit9->value(), SpinEdit10->value()};
   birth.longitude = {SpinEdit11->value(), SpinEdit12->value()};
@@ -136,6 +139,7 @@ void TForm1::ComboBox1Change() {
   SpinEdit10->setValue(coordinates->latitudeMinutes);
   SpinEdit11->setValue(coordinates->longitudeDegrees);
   SpinEdit12->setValue(coordinates->longitudeMinutes);
+  FollowZoneOfPlace();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -182,6 +186,7 @@ void TForm1::LoadPlaceList() {
   }
   ComboBox1->view()->setMinimumWidth(widest + 2 * ComboBox1->view()->frameWidth() +
                                      style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+  LoadPlaceZones();
   const qsizetype defaultLine = FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
   ComboBox1->setCurrentIndex(static_cast<int>(defaultLine - 1));
   ComboBox1Change();

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "frontend/core/birth_data.h"
 #include "frontend/core/horoscope.h"
 #include "frontend/core/run_outcome.h"
+#include "frontend/core/zone_note.h"
 
 class QComboBox;
 class QDateEdit;
@@ -30,7 +32,9 @@ class QTimer;
 class LunarCalendarPage;
 class TOKBottomDlg;
 class TOKBottomDlg1;
+class TPlaceSearchPopup;
 class TSpinEdit;
+class TZoneSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
 struct CalculatorFiles;
@@ -80,8 +84,9 @@ class TForm1 : public QWidget {
   QLabel* Label18 = nullptr;
   QTimeEdit* DateTimePicker2 = nullptr;
   QLabel* Label19 = nullptr;
-  TSpinEdit* SpinEdit13 = nullptr;  // hours east of Greenwich
+  TZoneSpinEdit* SpinEdit13 = nullptr;  // hours (and minutes) east of Greenwich
   QLabel* Label3 = nullptr;
+  QLabel* ZoneNoteLabel = nullptr;  // where the zone's value came from
 
   // Birth place.
   QGroupBox* GroupBox1 = nullptr;
@@ -97,6 +102,7 @@ class TForm1 : public QWidget {
   QLabel* Label16 = nullptr;
   QLabel* Label2 = nullptr;
   QComboBox* ComboBox1 = nullptr;
+  TPlaceSearchPopup* PlaceSearch = nullptr;  // typing in ComboBox1 searches the list
 
   QPlainTextEdit* Memo3 = nullptr;
   QPushButton* Button1 = nullptr;
@@ -171,6 +177,8 @@ class TForm1 : public QWidget {
 
   // The place list: lines "name=value" in resource order.
   QStringList placeList;
+  // The time-zone name of each line of the place list ("Europe/Minsk"), or empty.
+  QStringList placeZones;
   // The reference tables, decoded to UTF-8 lines.
   content::ReferenceTables tables;
 
@@ -229,6 +237,20 @@ class TForm1 : public QWidget {
 
   void CreateKeepingButtons();
   void ShowStoreError();
+  // The zone box following the picked place; see Unit1_place_zone.cpp.
+  void LoadPlaceZones();
+  void ConnectZoneFollowing();
+  // After a pick: the zone box follows the place's zone from now on.
+  void FollowZoneOfPlace();
+  // The same for a zone of the database by name (a saved person's); an
+  // unknown name ends the following.
+  void FollowZone(const QString& name);
+  // The followed zone's database name; empty when the zone was typed.
+  QString FollowedZoneName() const;
+  // The offset of the followed zone at the date and time in the pickers.
+  void ShowZoneOfPlace();
+  void EndZoneOfPlace(frontend::HandZone reason);
+  void ShowZoneNote(const frontend::ZoneNote& note);
 
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();
@@ -237,6 +259,9 @@ class TForm1 : public QWidget {
   std::optional<frontend::Horoscope> horoscope_;
   // Opened at the first use: nothing is read or written before.
   std::unique_ptr<frontend::PersonStore> personStore_;
+
+  // The picked place's zone while the zone box follows it; invalid otherwise.
+  QTimeZone followedZone_;
 
   // Every control stands on the client area, 794 x 714; on a screen too low
   // for it, the area scrolls inside the window.

@@ -22,12 +22,14 @@
 #include <QTimer>
 
 #include "frontend/Unit1.h"
+
 #include "frontend/core/horoscope_sections.h"
 #include "frontend/core/horoscope_text.h"
 #include "frontend/core/person_store.h"
 #include "frontend/horoscope_document.h"
 #include "frontend/person_dialogs.h"
 #include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 
@@ -130,7 +132,7 @@ void TForm1::OpenPerson(const frontend::BirthData& birth) {
   (birth.sex == frontend::Sex::kFemale ? RadioButton2 : RadioButton1)->setChecked(true);
   DateTimePicker1->setDate(birth.date);
   DateTimePicker2->setTime(birth.time);
-  SpinEdit13->setValue(birth.zoneHours);
+  SpinEdit13->setMinutes(frontend::ZoneOffsetMinutes(birth));
   // The place is shown when the list has it; the coordinates are the saved
   // ones in any case, since they may have been typed after picking it.
   const int place = ComboBox1->findText(birth.place, Qt::MatchFixedString);
@@ -139,6 +141,15 @@ void TForm1::OpenPerson(const frontend::BirthData& birth) {
   SpinEdit10->setValue(birth.latitude.minutes);
   SpinEdit11->setValue(birth.longitude.degrees);
   SpinEdit12->setValue(birth.longitude.minutes);
+  // A zone that followed the place follows it again, so the note says where it
+  // came from; a typed one, or one the database now gives otherwise, stays as
+  // it was saved.
+  const int32_t savedZone = frontend::ZoneOffsetMinutes(birth);
+  if (!birth.zoneName.isEmpty()) FollowZone(birth.zoneName);
+  if (birth.zoneName.isEmpty() || SpinEdit13->minutes() != savedZone) {
+    SpinEdit13->setMinutes(savedZone);
+    EndZoneOfPlace(frontend::HandZone::kZoneTyped);
+  }
   Button1Click();
 }
 

@@ -20,6 +20,7 @@
 #include "frontend/dropdown_list.h"
 #include "frontend/spinedit.h"
 #include "frontend/tab_rows.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 
@@ -183,8 +184,16 @@ void TForm1::CreateDateGroup() {
   DateTimePicker2->setGeometry(119, 38, 65, 21);
   DateTimePicker2->setDisplayFormat(QStringLiteral("H:mm"));
   Label19 = MakeLabel(GroupBox2, "Label19", 8, 62, QStringLiteral("Разница с гринвичем"));
-  SpinEdit13 = MakeSpinEdit(GroupBox2, "SpinEdit13", {119, 59, 40, 22}, -12, 12, 3);
-  Label3 = MakeLabel(GroupBox2, "Label3", 160, 64, QStringLiteral("ч."));
+  // Wide enough for "-12:00"; the unit moves right by as much.
+  SpinEdit13 = Named(new TZoneSpinEdit(3, GroupBox2), "SpinEdit13");
+  SpinEdit13->setGeometry(119, 59, 58, 22);
+  Label3 = MakeLabel(GroupBox2, "Label3", 178, 64, QStringLiteral("ч."));
+  // One line under the zone box, across the group.
+  ZoneNoteLabel = Named(new QLabel(GroupBox2), "ZoneNote");
+  ZoneNoteLabel->setGeometry(8, 82, 267, 16);
+  QFont noteFont = ZoneNoteLabel->font();
+  noteFont.setPointSize(8);  // the form's own size, a remark beside the captions
+  ZoneNoteLabel->setFont(noteFont);
   KeepLeftOf(Label17, DateTimePicker1);
   KeepLeftOf(Label18, DateTimePicker2);
   KeepLeftOf(Label19, SpinEdit13);

@@ -3,10 +3,17 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 
+#include "frontend/place_search_popup.h"
+
 void TDropDownList::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   const bool typing = !text.isEmpty() && text.at(0).isPrint() &&
                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (typing && search_ != nullptr && !view()->isVisible()) {
+    search_->Type(text);
+    event->accept();
+    return;
+  }
   if (typing && !view()->isVisible()) {
     showPopup();
     view()->keyboardSearch(text);

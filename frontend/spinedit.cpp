@@ -27,6 +27,7 @@ TSpinEdit::TSpinEdit(int32_t minValue, int32_t maxValue, int32_t value, QWidget*
   setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
   setKeyboardTracking(true);
   setValue(value);
+  connect(lineEdit(), &QLineEdit::textEdited, this, &TSpinEdit::edited);
 }
 
 int32_t TSpinEdit::value() const {
@@ -42,6 +43,7 @@ void TSpinEdit::setValue(int32_t value) {
 void TSpinEdit::stepBy(int steps) {
   setValue(clamp(int64_t{value()} + steps));
   selectAll();
+  emit edited();
 }
 
 QValidator::State TSpinEdit::validate(QString& input, int& /*pos*/) const {

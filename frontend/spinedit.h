@@ -22,6 +22,10 @@ class TSpinEdit : public QAbstractSpinBox {
 
   void stepBy(int steps) override;
 
+ signals:
+  // The user changed the value: by typing, or with the arrows.
+  void edited();
+
  protected:
   QValidator::State validate(QString& input, int& pos) const override;
   StepEnabled stepEnabled() const override;

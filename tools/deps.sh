@@ -18,7 +18,7 @@ install_missing_packages() {
 
 # What building and testing need.
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools
-  qt6-qpa-plugins libgl-dev fonts-dejavu-core libqt6sql6-sqlite poppler-utils)
+  qt6-qpa-plugins libgl-dev fonts-dejavu-core libqt6sql6-sqlite poppler-utils tzdata)
 
 configure_and_build() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -30,6 +30,13 @@ const QStringList kVersion1 = {
     QStringLiteral("PRAGMA application_id = %1").arg(kPersonFileApplicationId),
 };
 
+// Zones with minutes (+5:30), and the time-zone database's name of a zone
+// that followed the picked place ("" for a zone typed by hand).
+const QStringList kVersion2 = {
+    QStringLiteral("ALTER TABLE persons ADD COLUMN zone_minutes INTEGER NOT NULL DEFAULT 0"),
+    QStringLiteral("ALTER TABLE persons ADD COLUMN zone_name TEXT NOT NULL DEFAULT ''"),
+};
+
 std::optional<qlonglong> Number(QSqlDatabase& database, const QString& statement,
                                 QString* problem) {
   QSqlQuery query(database);
@@ -68,7 +75,7 @@ QString Refusal(QSqlDatabase& database, qlonglong version, qsizetype current, QS
 }  // namespace
 
 const std::vector<QStringList>& PersonSchemaSteps() {
-  static const std::vector<QStringList> steps = {kVersion1};
+  static const std::vector<QStringList> steps = {kVersion1, kVersion2};
   return steps;
 }
 

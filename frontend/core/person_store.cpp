@@ -43,6 +43,8 @@ QVariantList FieldsOf(const BirthData& birth) {
           birth.latitude.minutes,
           birth.longitude.degrees,
           birth.longitude.minutes,
+          birth.zoneMinutes,
+          Text(birth.zoneName),
           QDateTime::currentDateTimeUtc().toString(Qt::ISODate)};
 }
 
@@ -60,6 +62,8 @@ std::optional<SavedPerson> PersonOf(const QSqlQuery& row) {
   birth.place = row.value(8).toString();
   birth.latitude = {row.value(9).toInt(), row.value(10).toInt()};
   birth.longitude = {row.value(11).toInt(), row.value(12).toInt()};
+  birth.zoneMinutes = row.value(13).toInt();
+  birth.zoneName = row.value(14).toString();
   // A row changed by hand into something that is no date cannot be opened.
   if (!birth.date.isValid() || !birth.time.isValid()) return std::nullopt;
   return person;
@@ -165,8 +169,8 @@ std::optional<std::vector<SavedPerson>> PersonStore::List() {
   QSqlQuery query(QSqlDatabase::database(connection_, false));
   if (!query.exec(QStringLiteral(
           "SELECT id, surname, first_name, patronymic, sex, birth_date, birth_time, zone_hours,"
-          " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes"
-          " FROM persons"))) {
+          " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes,"
+          " zone_minutes, zone_name FROM persons"))) {
     Failed(QStringLiteral("Не удалось прочитать сохранённых людей"), query.lastError().text());
     return std::nullopt;
   }
@@ -219,7 +223,7 @@ std::optional<qint64> PersonStore::Save(const BirthData& birth) {
         "SELECT id FROM persons WHERE surname = ? AND first_name = ? AND patronymic = ?"
         " AND sex = ? AND birth_date = ? AND birth_time = ? AND zone_hours = ? AND place = ?"
         " AND latitude_degrees = ? AND latitude_minutes = ? AND longitude_degrees = ?"
-        " AND longitude_minutes = ?"));
+        " AND longitude_minutes = ? AND zone_minutes = ? AND zone_name = ?"));
     for (qsizetype i = 0; i + 1 < fields.size(); ++i) query.addBindValue(fields[i]);
     if (!query.exec()) return false;
     if (query.next()) {
@@ -229,8 +233,9 @@ std::optional<qint64> PersonStore::Save(const BirthData& birth) {
     query.prepare(
         QStringLiteral("INSERT INTO persons (surname, first_name, patronymic, sex, birth_date,"
                        " birth_time, zone_hours, place, latitude_degrees, latitude_minutes,"
-                       " longitude_degrees, longitude_minutes, saved_at)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                       " longitude_degrees, longitude_minutes, zone_minutes, zone_name,"
+                       " saved_at)"
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value : fields) query.addBindValue(value);
     if (!query.exec()) return false;
     id = query.lastInsertId().toLongLong();

@@ -21,6 +21,7 @@
 #include "frontend/Resultdlg.h"
 #include "frontend/Unit1.h"
 #include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 

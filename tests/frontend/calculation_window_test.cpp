@@ -24,6 +24,7 @@
 #include "frontend/core/birth_date_range.h"
 #include "frontend/progressdialog.h"
 #include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 

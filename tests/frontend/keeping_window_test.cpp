@@ -27,6 +27,7 @@
 #include "frontend/core/person_store.h"
 #include "frontend/person_dialogs.h"
 #include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 

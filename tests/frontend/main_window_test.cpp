@@ -19,9 +19,11 @@
 #include <memory>
 
 #include "frontend/Unit1.h"
+#include "frontend/place_search_popup.h"
 #include "frontend/resources.h"
 #include "frontend/spinedit.h"
 #include "frontend/tab_rows.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 
@@ -131,7 +133,7 @@ class MainWindowTest : public QObject {
     for (const auto& [name, text] : shown)
       QCOMPARE(ShownText(*form_, name), QString::fromUtf8(text));
     QVERIFY(Find<QRadioButton>(*form_, "RadioButton1")->isChecked());
-    QCOMPARE(Find<TSpinEdit>(*form_, "SpinEdit13")->value(), 3);
+    QCOMPARE(Find<TZoneSpinEdit>(*form_, "SpinEdit13")->minutes(), 3 * 60);
     QVERIFY(Find<QPlainTextEdit>(*form_, "Memo1")->isHidden());
   }
 
@@ -256,17 +258,23 @@ class MainWindowTest : public QObject {
     QCOMPARE(Coordinates(w), (QList<int32_t>{-34, 36, -58, 27}));
   }
 
-  void typingOpensThePlaceListAndEnterChooses() {
+  void typingSearchesThePlaceListAndEnterChooses() {
     TForm1& w = *form_;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* places = Find<QComboBox>(w, "ComboBox1");
     QTest::keyClicks(places, QStringLiteral("Buenos"));
-    QTRY_VERIFY(places->view()->isVisible());
-    QTest::keyClick(places->view(), Qt::Key_Return);
-    QTRY_VERIFY(!places->view()->isVisible());
+    auto* search = Find<TPlaceSearchPopup>(w, "PlaceSearch");
+    QTRY_VERIFY(search->isVisible());
+    QTest::keyClick(search->text(), Qt::Key_Return);
+    QVERIFY(!search->isVisible());
     QCOMPARE(places->currentText(), QStringLiteral("Buenos Aires"));
     QCOMPARE(Coordinates(w), (QList<int32_t>{-34, 36, -58, 27}));
+    // The whole list still opens from the box.
+    places->showPopup();
+    QTRY_VERIFY(places->view()->isVisible());
+    QCOMPARE(places->view()->model()->rowCount(), 6429);
+    places->hidePopup();
   }
 
   void lunarSubPageTabsShowEveryCaption() {
@@ -292,8 +300,7 @@ class MainWindowTest : public QObject {
     const QList<std::tuple<const char*, int32_t, int32_t>> ranges = {{"SpinEdit9", -90, 90},
                                                                      {"SpinEdit10", 0, 60},
                                                                      {"SpinEdit11", -180, 180},
-                                                                     {"SpinEdit12", 0, 60},
-                                                                     {"SpinEdit13", -12, 12}};
+                                                                     {"SpinEdit12", 0, 60}};
     for (const auto& [name, minimum, maximum] : ranges) {
       auto* box = Find<TSpinEdit>(w, name);
       box->setValue(1000);
@@ -301,6 +308,12 @@ class MainWindowTest : public QObject {
       box->setValue(-1000);
       QCOMPARE(box->value(), minimum);
     }
+    // The zone box, in minutes: -12:00 to +14:00.
+    auto* zone = Find<TZoneSpinEdit>(w, "SpinEdit13");
+    zone->setMinutes(1000);
+    QCOMPARE(zone->minutes(), 14 * 60);
+    zone->setMinutes(-1000);
+    QCOMPARE(zone->minutes(), -12 * 60);
   }
 
   void timePickerShowsMinutesAndKeepsSeconds() {

@@ -35,7 +35,7 @@ class TypingTest : public QObject {
     TForm1& w = *form_;
     if (typedInto != w.DateTimePicker1) QCOMPARE(w.DateTimePicker1->date(), dateBefore_);
     if (typedInto != w.DateTimePicker2) QCOMPARE(w.DateTimePicker2->time(), timeBefore_);
-    QCOMPARE(w.SpinEdit13->value(), 3);
+    // The zone box is left out: it follows Минск's zone to the date typed.
     QCOMPARE(w.SpinEdit9->value(), 53);
     QCOMPARE(w.SpinEdit10->value(), 54);
   }
