@@ -20,6 +20,9 @@ install_missing_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools
   qt6-qpa-plugins libgl-dev fonts-dejavu-core libqt6sql6-sqlite poppler-utils tzdata)
 
+# What checking the Debian package needs.
+PACKAGE_CHECK_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils man-db)
+
 configure_and_build() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   cmake --build build -j"$(nproc)"
