@@ -54,9 +54,10 @@ QString ZoneText(const frontend::CalendarPlace& place) {
   return frontend::UtcOffsetText(place.zoneOffsetMinutes * 60);
 }
 
+// Two lines: the place, and the offset the calendar uses.
 QString PlaceCaptionText(const frontend::CalendarPlace& place) {
   QString text =
-      QStringLiteral("%1  %2 %3, %4 для всех дат")
+      QStringLiteral("%1  %2 %3\n%4 для всех дат")
           .arg(place.name, Angle(place.latitude), Angle(place.longitude), ZoneText(place));
   if (!place.zoneName.isEmpty()) {
     text += QStringLiteral(" (%1 на дату рождения)").arg(place.zoneName);
@@ -124,6 +125,8 @@ void LunarCalendarPage::CreateControls() {
   CalendarStatus = Named(new QLabel(this), "CalendarStatus");
   PlaceCaption = Named(new QLabel(this), "PlaceCaption");
   PlaceCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // A long zone name must not widen the window; the tooltip holds it all.
+  PlaceCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* topRow = new QHBoxLayout;
   topRow->setSpacing(4);
@@ -133,8 +136,7 @@ void LunarCalendarPage::CreateControls() {
   topRow->addSpacing(10);
   topRow->addWidget(MonthCaption);
   topRow->addWidget(CalendarStatus);
-  topRow->addStretch(1);
-  topRow->addWidget(PlaceCaption);
+  topRow->addWidget(PlaceCaption, 1);
 
   CalendarStack = Named(new QStackedWidget(this), "CalendarStack");
   LunarMonthGrid1 = Named(new LunarMonthGrid(CalendarStack), "LunarMonthGrid1");
