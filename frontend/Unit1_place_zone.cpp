@@ -5,13 +5,12 @@
 #include <QTimeEdit>
 
 #include "frontend/Unit1.h"
+#include "frontend/builtin_data.h"
 #include "frontend/core/local_zone_time.h"
 #include "frontend/core/place_list.h"
-#include "frontend/core/place_zones.h"
 #include "frontend/core/zone_offset.h"
 #include "frontend/dropdown_list.h"
 #include "frontend/place_search_popup.h"
-#include "frontend/resources.h"
 #include "frontend/spinedit.h"
 #include "frontend/zone_spinedit.h"
 
@@ -25,8 +24,7 @@ bool FitsOneLine(const QLabel* label, const QString& text) {
 
 // Step of the place list's loading: the zones, and the search over the names.
 void TForm1::LoadPlaceZones() {
-  placeZones = ReadPlaceZones(
-      LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")), placeList);
+  placeZones = LoadBuiltInPlaceZones(placeList);
   PlaceSearch = new TPlaceSearchPopup(ComboBox1);
   if (auto* list = qobject_cast<TDropDownList*>(ComboBox1)) list->SetSearch(PlaceSearch);
 }

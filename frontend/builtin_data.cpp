@@ -2,6 +2,7 @@
 
 #include "content/tables.h"
 #include "frontend/core/place_list.h"
+#include "frontend/core/place_zones.h"
 #include "frontend/core/windows1251.h"
 #include "frontend/resources.h"
 
@@ -19,6 +20,11 @@ content::ReferenceTables LoadBuiltInTables() {
 
 QStringList LoadBuiltInPlaceList() {
   return ReadPlaceList(LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")));
+}
+
+QStringList LoadBuiltInPlaceZones(const QStringList& places) {
+  return ReadPlaceZones(LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")),
+                        places);
 }
 
 QByteArray LoadCalculatorProgram() {

@@ -13,5 +13,9 @@ content::ReferenceTables LoadBuiltInTables();
 // The place list, lines "name=value" in resource order. Throws ResourceNotFound.
 QStringList LoadBuiltInPlaceList();
 
+// The time-zone database name of each line of `places` (place_zones.h).
+// Throws ResourceNotFound.
+QStringList LoadBuiltInPlaceZones(const QStringList& places);
+
 // The lunar calculator's executable. Throws ResourceNotFound.
 QByteArray LoadCalculatorProgram();

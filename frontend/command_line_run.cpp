@@ -34,8 +34,9 @@ int RunCommandLine(int argc, char* argv[]) {
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   try {
+    const QStringList places = LoadBuiltInPlaceList();
     const frontend::ParsedCommandLine parsed =
-        frontend::ParseCommandLine(arguments, LoadBuiltInPlaceList());
+        frontend::ParseCommandLine(arguments, places, LoadBuiltInPlaceZones(places));
     if (parsed.help) {
       Write(stdout, frontend::CommandLineHelp().toUtf8());
       return kPrinted;

@@ -14,6 +14,7 @@
 #include "frontend/core/lunar_day_texts.h"
 #include "frontend/core/russian_dates.h"
 #include "frontend/core/unfavourable_days.h"
+#include "frontend/core/zone_offset.h"
 #include "frontend/lunar_month_grid.h"
 
 namespace {
@@ -46,6 +47,35 @@ QString Clock(int32_t secondOfDay) {
   return QStringLiteral("%1:%2")
       .arg(secondOfDay / 3600)
       .arg(secondOfDay / 60 % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The calendar takes one offset for all its dates, the one in the zone box.
+QString ZoneText(const frontend::CalendarPlace& place) {
+  return frontend::UtcOffsetText(place.zoneOffsetMinutes * 60);
+}
+
+// Two lines: the place, and the offset the calendar uses.
+QString PlaceCaptionText(const frontend::CalendarPlace& place) {
+  QString text =
+      QStringLiteral("%1  %2 %3\n%4 для всех дат")
+          .arg(place.name, Angle(place.latitude), Angle(place.longitude), ZoneText(place));
+  if (!place.zoneName.isEmpty()) {
+    text += QStringLiteral(" (%1 на дату рождения)").arg(place.zoneName);
+  }
+  return text;
+}
+
+QString ZoneExplanation(const frontend::CalendarPlace& place) {
+  QString text =
+      QStringLiteral("Все даты календаря считаются по разнице с гринвичем, указанной в окне: %1.")
+          .arg(ZoneText(place));
+  if (!place.zoneName.isEmpty()) {
+    text += QStringLiteral(
+                " Она взята из часового пояса %1 на дату и время рождения; летнее или зимнее "
+                "время других месяцев календарь не учитывает.")
+                .arg(place.zoneName);
+  }
+  return text;
 }
 
 QString MonthTitle(const frontend::YearMonth& month) {
@@ -95,6 +125,8 @@ void LunarCalendarPage::CreateControls() {
   CalendarStatus = Named(new QLabel(this), "CalendarStatus");
   PlaceCaption = Named(new QLabel(this), "PlaceCaption");
   PlaceCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // A long zone name must not widen the window; the tooltip holds it all.
+  PlaceCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* topRow = new QHBoxLayout;
   topRow->setSpacing(4);
@@ -104,8 +136,7 @@ void LunarCalendarPage::CreateControls() {
   topRow->addSpacing(10);
   topRow->addWidget(MonthCaption);
   topRow->addWidget(CalendarStatus);
-  topRow->addStretch(1);
-  topRow->addWidget(PlaceCaption);
+  topRow->addWidget(PlaceCaption, 1);
 
   CalendarStack = Named(new QStackedWidget(this), "CalendarStack");
   LunarMonthGrid1 = Named(new LunarMonthGrid(CalendarStack), "LunarMonthGrid1");
@@ -162,10 +193,8 @@ void LunarCalendarPage::showEvent(QShowEvent* event) {
 
 void LunarCalendarPage::Refresh(const frontend::CalendarPlace& place) {
   place_ = place;
-  PlaceCaption->setText(QStringLiteral("%1  %2 %3, %4%5 ч.")
-                            .arg(place.name, Angle(place.latitude), Angle(place.longitude),
-                                 place.zoneHours < 0 ? QString() : QStringLiteral("+"))
-                            .arg(place.zoneHours));
+  PlaceCaption->setText(PlaceCaptionText(place));
+  PlaceCaption->setToolTip(QStringLiteral("<p>%1</p>").arg(ZoneExplanation(place).toHtmlEscaped()));
   if (!opened_) {
     opened_ = true;
     ShowToday();
@@ -232,9 +261,8 @@ void LunarCalendarPage::DrawGrid(const frontend::LunarMonth* lunar) {
 }
 
 frontend::CivilDate LunarCalendarPage::Today() const {
-  const QDate local =
-      QDateTime::currentDateTimeUtc().addSecs(int64_t{place_.zoneHours} * 3600).date();
-  return frontend::CivilDateOf(local.toJulianDay());
+  const frontend::LocalMoment now = frontend::LocalNowAt(place_, QDateTime::currentDateTimeUtc());
+  return {now.year, now.month, now.day};
 }
 
 QString LunarCalendarPage::MomentText(const frontend::LocalMoment& moment) const {
@@ -255,10 +283,8 @@ void LunarCalendarPage::ShowDetails() {
         QStringLiteral("<i>Выберите дату, чтобы прочитать о ее лунных днях.</i>"));
     return;
   }
-  const QDateTime now = QDateTime::currentDateTimeUtc().addSecs(int64_t{place_.zoneHours} * 3600);
-  const frontend::CivilDate today = frontend::CivilDateOf(now.date().toJulianDay());
-  const frontend::LocalMoment nowMoment{today.year, today.month, today.day,
-                                        now.time().msecsSinceStartOfDay() / 1000};
+  const frontend::LocalMoment nowMoment =
+      frontend::LocalNowAt(place_, QDateTime::currentDateTimeUtc());
   QString html;
   for (const frontend::LunarDaySpan& day : LunarMonthGrid1->LunarDaysOf(*date)) {
     const frontend::LunarDayTexts texts = frontend::TextsOfLunarDay(tables_, day.number);

@@ -50,7 +50,7 @@ void SetZoneOffsetMinutes(BirthData& birth, int32_t minutes);
 // The calculator's view: date, time to the minute, zone and coordinates. The
 // calculator takes whole hours only, so a zone such as +5:30 is handed over as
 // the same instant on the whole-hour zone +5 with the clock put back 30
-// minutes; a whole-hour zone goes as entered.
+// minutes (calculator_clock.h); a whole-hour zone goes as entered.
 CalculatorInput CalculatorInputOf(const BirthData& birth);
 
 // The birth moment to the whole second, on the clock the calculator's table is

@@ -1,5 +1,6 @@
 #include "frontend/core/calendar_run.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -35,14 +36,27 @@ bool WriteText(const QString& path, const std::string& text) {
 }  // namespace
 
 bool CalendarPlace::operator==(const CalendarPlace& other) const {
-  return name == other.name && zoneHours == other.zoneHours &&
-         latitude.degrees == other.latitude.degrees && latitude.minutes == other.latitude.minutes &&
+  return name == other.name && zoneOffsetMinutes == other.zoneOffsetMinutes &&
+         zoneName == other.zoneName && latitude.degrees == other.latitude.degrees &&
+         latitude.minutes == other.latitude.minutes &&
          longitude.degrees == other.longitude.degrees &&
          longitude.minutes == other.longitude.minutes;
 }
 
 CalendarPlace CalendarPlaceOf(const BirthData& birth) {
-  return {birth.place, birth.zoneHours, birth.latitude, birth.longitude};
+  return {birth.place, ZoneOffsetMinutes(birth), birth.zoneName, birth.latitude, birth.longitude};
+}
+
+LocalMoment LocalNowAt(const CalendarPlace& place, const QDateTime& utc) {
+  const QDateTime local = utc.toUTC().addSecs(int64_t{place.zoneOffsetMinutes} * 60);
+  const CivilDate date = CivilDateOf(local.date().toJulianDay());
+  return {date.year, date.month, date.day, local.time().msecsSinceStartOfDay() / 1000};
+}
+
+CalculatorClock CalendarRunClock(const CalendarRunRequest& request) {
+  // From the first midnight of the month, local time.
+  return CalculatorClockOf({request.firstMonth.year, request.firstMonth.month, 1, 0},
+                           request.place.zoneOffsetMinutes);
 }
 
 CalendarRun::CalendarRun(QObject* parent) : QObject(parent) {
@@ -80,11 +94,14 @@ RunOutcome CalendarRun::Launch(const CalendarRunRequest& request) {
   if (QString problem = CalculatorPathProblem(files_); !problem.isEmpty()) {
     return Failure(RunFailure::kFilesUnusable, problem);
   }
+  const CalculatorClock clock = CalendarRunClock(request);
   CalculatorInput typed;
-  typed.day = 1;
-  typed.month = request.firstMonth.month;
-  typed.year = request.firstMonth.year;
-  typed.timeZone = request.place.zoneHours;
+  typed.day = clock.moment.day;
+  typed.month = clock.moment.month;
+  typed.year = clock.moment.year;
+  typed.hour = clock.moment.secondOfDay / 3600;
+  typed.minute = clock.moment.secondOfDay / 60 % 60;
+  typed.timeZone = clock.zoneHours;
   typed.latitudeDegrees = request.place.latitude.degrees;
   typed.latitudeMinutes = request.place.latitude.minutes;
   typed.longitudeDegrees = request.place.longitude.degrees;

@@ -8,19 +8,24 @@
 #include <chrono>
 
 #include "frontend/core/birth_data.h"
+#include "frontend/core/calculator_clock.h"
 #include "frontend/core/calculator_files.h"
 #include "frontend/core/calculator_process.h"
 #include "frontend/core/civil_calendar.h"
 #include "frontend/core/run_outcome.h"
 
+class QDateTime;
 class QTimer;
 
 namespace frontend {
 
-// The place the calendar is computed for, as the window's boxes hold it.
+// The place the calendar is computed for, as the window's boxes hold it. The
+// zone is the one in the zone box, for every month: a zone that follows the
+// place's database zone is its offset at the birth date and time entered.
 struct CalendarPlace {
   QString name;
-  int32_t zoneHours = 0;
+  int32_t zoneOffsetMinutes = 0;  // east of Greenwich, +5:30 is 330
+  QString zoneName;               // the database zone it came from, or empty
   DegreesMinutes latitude;
   DegreesMinutes longitude;
 
@@ -29,12 +34,19 @@ struct CalendarPlace {
 
 CalendarPlace CalendarPlaceOf(const BirthData& birth);
 
+// The local clock at the place's zone at the moment `utc`.
+LocalMoment LocalNowAt(const CalendarPlace& place, const QDateTime& utc);
+
 // A table from the first midnight of `firstMonth`, local time, on.
 struct CalendarRunRequest {
   CalendarPlace place;
   YearMonth firstMonth;
   int32_t lunations = 1;  // 1..120
 };
+
+// The start the run hands the calculator, and the whole-hour clock its table
+// comes back on (LocalClockOf turns the table's times into local ones).
+CalculatorClock CalendarRunClock(const CalendarRunRequest& request);
 
 class CalendarRun : public QObject {
   Q_OBJECT

@@ -1,19 +1,22 @@
 #include "frontend/core/command_line.h"
 
 #include <QRegularExpression>
+#include <QTimeZone>
 #include <algorithm>
 #include <map>
 
 #include "frontend/core/birth_date_range.h"
+#include "frontend/core/local_zone_time.h"
 #include "frontend/core/place_list.h"
+#include "frontend/core/zone_offset.h"
 
 namespace frontend {
 
 namespace {
 
-const QStringList kFlags = {QStringLiteral("--text"), QStringLiteral("--json"),
-                            QStringLiteral("--help"), QStringLiteral("-h"),
-                            QStringLiteral("--version")};
+const QStringList kFlags = {QStringLiteral("--text"),      QStringLiteral("--json"),
+                            QStringLiteral("--auto-zone"), QStringLiteral("--help"),
+                            QStringLiteral("-h"),          QStringLiteral("--version")};
 const QStringList kValueOptions = {QStringLiteral("--date"),       QStringLiteral("--time"),
                                    QStringLiteral("--zone"),       QStringLiteral("--place"),
                                    QStringLiteral("--latitude"),   QStringLiteral("--longitude"),
@@ -91,28 +94,61 @@ std::optional<Sex> ReadSex(const QString& text) {
   return std::nullopt;
 }
 
-// The zone of the birth. Only --zone gives it today; an automatic zone (from
-// the place's time-zone rules at the birth moment) belongs here, taking over
-// when --zone is absent.
-std::optional<int32_t> ZoneOf(const std::map<QString, QString>& values, QString* error) {
+// The zone of the birth, as the window takes it: --zone as the zone box reads
+// it, or else (and with --auto-zone) the offset the time-zone database gives
+// the place of line `placeLine` of the list at the local date and time of
+// birth, with the zone's name. False with `error` set.
+bool ReadZone(const std::map<QString, QString>& values, bool autoZone, qsizetype placeLine,
+              const QStringList& placeZones, BirthData& birth, QString* error) {
   const auto given = values.find(QStringLiteral("--zone"));
-  if (given == values.end()) {
-    *error = QStringLiteral("Не указана разница с гринвичем: --zone ЧАСЫ (от -12 до 12).");
-    return std::nullopt;
+  if (given != values.end()) {
+    if (autoZone) {
+      *error = QStringLiteral("Укажите только одно из --zone и --auto-zone.");
+      return false;
+    }
+    const auto minutes = ReadZoneOffset(given->second);
+    if (!minutes || *minutes < kFirstZoneMinutes || *minutes > kLastZoneMinutes) {
+      *error = QStringLiteral(
+                   "--zone «%1»: нужна разница с гринвичем от -12 до +14: целые часы (3), часы и "
+                   "минуты (5:30, -3:30) или часы с дробью (5,5).")
+                   .arg(given->second);
+      return false;
+    }
+    SetZoneOffsetMinutes(birth, *minutes);
+    return true;
   }
-  bool number = false;
-  const int hours = given->second.trimmed().toInt(&number);
-  if (!number || hours < -12 || hours > 12) {
-    *error =
-        QStringLiteral("--zone «%1»: нужно целое число часов от -12 до 12.").arg(given->second);
-    return std::nullopt;
+  const QString name =
+      placeLine >= 0 && placeLine < placeZones.size() ? placeZones[placeLine] : QString();
+  const QTimeZone zone = name.isEmpty() ? QTimeZone() : QTimeZone(name.toUtf8());
+  if (!zone.isValid()) {
+    if (placeLine < 0) {
+      *error = autoZone ? QStringLiteral(
+                              "--auto-zone берет часовой пояс места из списка программы: укажите "
+                              "--place НАЗВАНИЕ из списка или разницу с гринвичем --zone.")
+                        : QStringLiteral(
+                              "Не указана разница с гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ (от "
+                              "-12 до +14), или --place из списка программы, чтобы взять "
+                              "часовой пояс места.");
+    } else {
+      *error = QStringLiteral(
+                   "Часовой пояс места «%1» неизвестен этой системе; укажите разницу с "
+                   "гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ.")
+                   .arg(birth.place);
+    }
+    return false;
   }
-  return hours;
+  const LocalZoneTime local = ZoneAtLocalTime(zone, birth.date, birth.time);
+  SetZoneOffsetMinutes(
+      birth, std::clamp(ZoneMinutesOf(local.offsetSeconds), kFirstZoneMinutes, kLastZoneMinutes));
+  birth.zoneName = name;
+  return true;
 }
 
-// Fills the place and coordinates; false with `error` set.
+// Fills the place and coordinates, and `placeLine` with the place's line of
+// the list (-1 when none); false with `error` set.
 bool ReadPlace(const std::map<QString, QString>& values, const QStringList& places,
-               BirthData& birth, QString* error) {
+               BirthData& birth, qsizetype* placeLine, QString* error) {
+  *placeLine = -1;
   const auto place = values.find(QStringLiteral("--place"));
   const auto latitude = values.find(QStringLiteral("--latitude"));
   const auto longitude = values.find(QStringLiteral("--longitude"));
@@ -129,8 +165,9 @@ bool ReadPlace(const std::map<QString, QString>& values, const QStringList& plac
   if (place != values.end()) {
     const qsizetype line = FindPlace(places, place->second.trimmed());
     const auto found =
-        line > 0 ? ParsePlaceValue(PlaceValue(places, place->second.trimmed())) : std::nullopt;
+        line >= 0 ? ParsePlaceValue(PlaceValue(places, place->second.trimmed())) : std::nullopt;
     if (found) {
+      *placeLine = line;
       birth.place = PlaceName(places[line]);
       birth.latitude = {found->latitudeDegrees, found->latitudeMinutes};
       birth.longitude = {found->longitudeDegrees, found->longitudeMinutes};
@@ -180,7 +217,8 @@ bool WantsCommandLine(const QStringList& arguments) {
   });
 }
 
-ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places) {
+ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
+                                   const QStringList& placeZones) {
   // Asked for, the help is given whatever else is wrong.
   for (const QString& argument : arguments) {
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -196,11 +234,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   }
   std::map<QString, QString> values;
   QStringList formats;
+  bool autoZone = false;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
     const QString name = OptionName(argument);
     if (name == QLatin1String("--text") || name == QLatin1String("--json")) {
       formats.append(name);
+      continue;
+    }
+    if (argument == QLatin1String("--auto-zone")) {
+      autoZone = true;
       continue;
     }
     if (!kValueOptions.contains(name)) {
@@ -259,10 +302,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   birth.time = *clock;
 
   QString error;
-  const auto zone = ZoneOf(values, &error);
-  if (!zone) return Error(error);
-  birth.zoneHours = *zone;
-  if (!ReadPlace(values, places, birth, &error)) return Error(error);
+  qsizetype placeLine = -1;
+  if (!ReadPlace(values, places, birth, &placeLine, &error)) return Error(error);
+  // After the place: without --zone the zone is the place's.
+  if (!ReadZone(values, autoZone, placeLine, placeZones, birth, &error)) return Error(error);
 
   if (const auto sex = values.find(QStringLiteral("--sex")); sex != values.end()) {
     const auto read = ReadSex(sex->second);
@@ -285,7 +328,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
 
 QString CommandLineHelp() {
   return QStringLiteral(
-      "Использование: velunor --text|--json --date ДАТА --time ВРЕМЯ --zone ЧАСЫ\n"
+      "Использование: velunor --text|--json --date ДАТА --time ВРЕМЯ\n"
+      "                       [--zone ЧАСЫ[:МИН] | --auto-zone]\n"
       "                       (--place НАЗВАНИЕ | --latitude Г:М --longitude Г:М)\n"
       "                       [--surname ФАМИЛИЯ] [--name ИМЯ] [--patronymic ОТЧЕСТВО] [--sex "
       "м|ж]\n"
@@ -296,11 +340,18 @@ QString CommandLineHelp() {
       "  --json             гороскоп в JSON (поля описаны в README.md)\n"
       "  --date ДАТА        дата рождения: 1990-05-17 или 17.05.1990\n"
       "  --time ВРЕМЯ       местное время рождения: 14:30\n"
-      "  --zone ЧАСЫ        разница с гринвичем в часах, от -12 до 12 (Минск: 3)\n"
+      "  --zone ЧАСЫ[:МИН]  разница с гринвичем, от -12 до +14: часы (Минск: 3), часы\n"
+      "                     и минуты (5:30, -3:30) или часы с дробью (5,5)\n"
+      "  --auto-zone        разница с гринвичем из часового пояса места (--place из\n"
+      "                     списка) на местные дату и время рождения, летнее время\n"
+      "                     учтено; так же, когда --zone не указана. Время, которого\n"
+      "                     не было (часы переведены вперед), считается летним;\n"
+      "                     бывшее дважды (часы переведены назад) — первым из двух\n"
       "  --place НАЗВАНИЕ   населенный пункт из списка программы, например Минск\n"
       "  --latitude Г:М     широта в градусах и минутах, юг со знаком минус: 53:54\n"
       "  --longitude Г:М    долгота в градусах и минутах, запад со знаком минус: 27:34\n"
-      "                     (вместе с --place заменяют координаты места)\n"
+      "                     (вместе с --place заменяют координаты места, но не его\n"
+      "                     часовой пояс)\n"
       "  --surname, --name, --patronymic   фамилия, имя, отчество\n"
       "  --sex м|ж          пол (также m|f), по умолчанию м\n"
       "  --help, -h         эта справка\n"
@@ -308,7 +359,8 @@ QString CommandLineHelp() {
       "Код завершения: 0 — гороскоп напечатан; 2 — ошибка в параметрах;\n"
       "3 — лунный день не вычислен (остальной гороскоп напечатан).\n"
       "\n"
-      "Usage: velunor --text|--json --date DATE --time TIME --zone HOURS\n"
+      "Usage: velunor --text|--json --date DATE --time TIME\n"
+      "               [--zone HOURS[:MIN] | --auto-zone]\n"
       "               (--place NAME | --latitude D:M --longitude D:M)\n"
       "               [--surname SURNAME] [--name NAME] [--patronymic PATRONYMIC] [--sex m|f]\n"
       "Without options velunor opens its window.\n"
@@ -318,11 +370,18 @@ QString CommandLineHelp() {
       "  --json             the horoscope as JSON (fields described in README.md)\n"
       "  --date DATE        date of birth: 1990-05-17 or 17.05.1990\n"
       "  --time TIME        local time of birth: 14:30\n"
-      "  --zone HOURS       hours east of Greenwich, -12 to 12 (Minsk: 3)\n"
+      "  --zone HOURS[:MIN] offset east of Greenwich, -12 to +14: hours (Minsk: 3),\n"
+      "                     hours and minutes (5:30, -3:30) or decimal hours (5,5)\n"
+      "  --auto-zone        the offset from the time zone of the place (--place from\n"
+      "                     the list) at the local date and time of birth, summer\n"
+      "                     time included; also when --zone is not given. A time the\n"
+      "                     clocks skipped counts as summer time; one they showed\n"
+      "                     twice, as the earlier of the two\n"
       "  --place NAME       a place from the program's list, e.g. Минск\n"
       "  --latitude D:M     latitude in degrees and minutes, south negative: 53:54\n"
       "  --longitude D:M    longitude in degrees and minutes, west negative: 27:34\n"
-      "                     (with --place they replace the place's coordinates)\n"
+      "                     (with --place they replace the place's coordinates, not\n"
+      "                     its time zone)\n"
       "  --surname, --name, --patronymic   surname, first name, patronymic\n"
       "  --sex m|f          sex (also м|ж), male by default\n"
       "  --help, -h         this help\n"

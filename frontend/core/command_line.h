@@ -30,8 +30,11 @@ struct ParsedCommandLine {
 bool WantsCommandLine(const QStringList& arguments);
 
 // Reads the options; a place name is looked up in `places` (the built-in list,
-// lines "name=value") for its coordinates.
-ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places);
+// lines "name=value") for its coordinates, and without --zone its zone is
+// taken from `placeZones` (the database zone of each line of `places`,
+// place_zones.h) at the local date and time of birth.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
+                                   const QStringList& placeZones);
 
 // Every option, in Russian and in English.
 QString CommandLineHelp();

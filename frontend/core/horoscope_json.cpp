@@ -30,6 +30,9 @@ QJsonObject BirthObject(const BirthData& birth) {
   return {{QStringLiteral("date"), birth.date.toString(Qt::ISODate)},
           {QStringLiteral("time"), birth.time.toString(QStringLiteral("HH:mm:ss"))},
           {QStringLiteral("zoneHours"), birth.zoneHours},
+          {QStringLiteral("zoneOffsetMinutes"), ZoneOffsetMinutes(birth)},
+          {QStringLiteral("zoneName"),
+           birth.zoneName.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(birth.zoneName)},
           {QStringLiteral("place"), birth.place},
           {QStringLiteral("latitude"), Coordinate(birth.latitude)},
           {QStringLiteral("longitude"), Coordinate(birth.longitude)}};

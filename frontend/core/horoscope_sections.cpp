@@ -4,6 +4,7 @@
 
 #include "frontend/core/russian_dates.h"
 #include "frontend/core/windows1251.h"
+#include "frontend/core/zone_offset.h"
 
 namespace frontend {
 
@@ -31,6 +32,17 @@ QString CoordinateText(const DegreesMinutes& value, const char* positiveSide,
       .arg(QString::fromUtf8(negative ? negativeSide : positiveSide));
 }
 
+// "3 ч." for whole hours as typed; "+5:30" or "-3:30" with minutes; and the
+// database zone the offset was taken from, when there is one.
+QString ZoneText(const BirthData& birth) {
+  const int32_t minutes = ZoneOffsetMinutes(birth);
+  QString text = minutes % 60 == 0
+                     ? QStringLiteral("%1 ч.").arg(minutes / 60)
+                     : (minutes > 0 ? QStringLiteral("+") : QString()) + ZoneOffsetText(minutes);
+  if (!birth.zoneName.isEmpty()) text += QStringLiteral(", часовой пояс ") + birth.zoneName;
+  return text;
+}
+
 HoroscopeSection BirthDataSection(const BirthData& birth) {
   const QLocale russian = RussianLocale();
   HoroscopeSection section{1, QStringLiteral("Данные рождения"), {}};
@@ -41,7 +53,7 @@ HoroscopeSection BirthDataSection(const BirthData& birth) {
                        (birth.sex == Sex::kFemale ? QStringLiteral("Ж") : QStringLiteral("М"))
                 << QStringLiteral("Дата: ") + russian.toString(birth.date, LongDateFormat())
                 << QStringLiteral("Время: ") + birth.time.toString(QStringLiteral("H:mm"))
-                << QStringLiteral("Разница с гринвичем: %1 ч.").arg(birth.zoneHours)
+                << QStringLiteral("Разница с гринвичем: ") + ZoneText(birth)
                 << QStringLiteral("Населенный пункт: ") + birth.place
                 << QStringLiteral("Широта: ") + LatitudeText(birth.latitude)
                 << QStringLiteral("Долгота: ") + LongitudeText(birth.longitude);

@@ -127,7 +127,10 @@ void LunarCalendarMonths::RunFinished(const CalendarRunRequest& request,
                                       const RunOutcome& outcome) {
   if (!(request.place == place_)) return;
   if (outcome.ok()) {
-    if (const auto rows = ReadLunarDayStarts(outcome.table)) {
+    if (auto rows = ReadLunarDayStarts(outcome.table)) {
+      // The table is on the calculator's whole-hour clock.
+      const CalculatorClock clock = CalendarRunClock(request);
+      for (LunarDayStart& row : *rows) row.start = LocalClockOf(row.start, clock);
       Months& months = MonthsOf(place_);
       for (const YearMonth& month : MonthsCoveredBy(*rows)) {
         if (month < FirstCalendarMonth() || month > LastCalendarMonth()) continue;

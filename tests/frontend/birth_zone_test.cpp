@@ -69,6 +69,15 @@ TEST(BirthZone, FirstDateStaysOnItsDay) {
   EXPECT_EQ(HandedOf(Birth(QDate(100, 1, 1), QTime(0, 10), 330)), (Handed{100, 1, 1, 0, 40, 6}));
 }
 
+TEST(BirthZone, AClockMovedOverMidnightKeepsToTheCalculatorsCalendar) {
+  // The calculator counts Julian dates before 15 October 1582: 1000 is a leap
+  // year there, and the day before 15 October 1582 is 4 October.
+  EXPECT_EQ(HandedOf(Birth(QDate(1000, 3, 1), QTime(0, 10), 330)),
+            (Handed{1000, 2, 29, 23, 40, 5}));
+  EXPECT_EQ(HandedOf(Birth(QDate(1582, 10, 15), QTime(0, 10), 330)),
+            (Handed{1582, 10, 4, 23, 40, 5}));
+}
+
 TEST(BirthZone, OffsetKeepsItsSignInBothParts) {
   BirthData birth;
   SetZoneOffsetMinutes(birth, -210);

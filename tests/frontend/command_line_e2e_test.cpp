@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,7 @@ class CommandLineE2eTest : public QObject {
  private slots:
   void textOfTheWorkedExample();
   void jsonOfTheWorkedExample();
+  void theZoneOfThePlaceIsTakenWhenNoneIsGiven();
   void badOptionsPrintNothingAndFail();
 };
 
@@ -84,6 +86,28 @@ void CommandLineE2eTest::jsonOfTheWorkedExample() {
   QCOMPARE(root[QStringLiteral("solar")][QStringLiteral("monthPicture")].toInt(), 5);
 }
 
+void CommandLineE2eTest::theZoneOfThePlaceIsTakenWhenNoneIsGiven() {
+  const QStringList moscow = {QStringLiteral("--json"),     QStringLiteral("--date"),
+                              QStringLiteral("17.07.1990"), QStringLiteral("--time"),
+                              QStringLiteral("14:30"),      QStringLiteral("--place"),
+                              QStringLiteral("Москва")};
+  const auto birthAndLunarDay = [](const QStringList& arguments) {
+    const Run run = Velunor(arguments);
+    const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    return std::pair{root[QStringLiteral("birth")].toObject(),
+                     root[QStringLiteral("lunar")][QStringLiteral("lunarDay")]};
+  };
+  // Moscow was on summer time, +4, on 17 July 1990.
+  const auto [automatic, automaticDay] = birthAndLunarDay(moscow);
+  QCOMPARE(automatic[QStringLiteral("zoneOffsetMinutes")].toInt(), 240);
+  QCOMPARE(automatic[QStringLiteral("zoneName")].toString(), QStringLiteral("Europe/Moscow"));
+  const auto [typed, typedDay] =
+      birthAndLunarDay(moscow + QStringList{QStringLiteral("--zone"), QStringLiteral("4")});
+  QVERIFY(typed[QStringLiteral("zoneName")].isNull());
+  QVERIFY(typedDay.isDouble());
+  QCOMPARE(automaticDay, typedDay);
+}
+
 void CommandLineE2eTest::badOptionsPrintNothingAndFail() {
   const struct {
     QStringList arguments;
@@ -92,7 +116,8 @@ void CommandLineE2eTest::badOptionsPrintNothingAndFail() {
       {{QStringLiteral("--text"), QStringLiteral("--zone"), QStringLiteral("3")},
        QStringLiteral("--date")},
       {{QStringLiteral("--texts")}, QStringLiteral("--texts")},
-      {QStringList{QStringLiteral("--json"), QStringLiteral("--zone=+14")} + kMinsk1990.mid(0, 4),
+      {QStringList{QStringLiteral("--json"), QStringLiteral("--zone=+14:30")} +
+           kMinsk1990.mid(0, 4) + kMinsk1990.mid(6),
        QStringLiteral("--zone")},
   };
   for (const auto& bad : cases) {

@@ -96,6 +96,45 @@ TEST_F(HoroscopeFormatsTest, JsonFieldsKeepTheirNamesAndTypes) {
   EXPECT_TRUE(without[QStringLiteral("lunar")][QStringLiteral("knife")].toArray().isEmpty());
 }
 
+// The line of the text that begins with `start`.
+QString LineStarting(const QString& text, const QString& start) {
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    if (line.startsWith(start)) return line;
+  }
+  return {};
+}
+
+TEST_F(HoroscopeFormatsTest, ZonesWithMinutesAndTheDatabaseZoneAreShown) {
+  const QString zoneLine = QStringLiteral("Разница с гринвичем:");
+  // A whole-hour zone typed by hand reads as it always did.
+  EXPECT_EQ(LineStarting(HoroscopeText(horoscope_), zoneLine),
+            QStringLiteral("Разница с гринвичем: 3 ч."));
+
+  BirthData kolkata = Example();
+  SetZoneOffsetMinutes(kolkata, 5 * 60 + 30);
+  kolkata.zoneName = QStringLiteral("Asia/Kolkata");
+  const Horoscope followed = ComposeHoroscope(tables_, kolkata, "14");
+  const QString line = LineStarting(HoroscopeText(followed), zoneLine);
+  EXPECT_TRUE(line.contains(QStringLiteral("+5:30"))) << line.toStdString();
+  EXPECT_TRUE(line.contains(QStringLiteral("Asia/Kolkata"))) << line.toStdString();
+  const QJsonValue birth =
+      QJsonDocument::fromJson(HoroscopeJson(followed)).object()[QStringLiteral("birth")];
+  EXPECT_EQ(birth[QStringLiteral("zoneOffsetMinutes")].toInt(), 330);
+  EXPECT_EQ(birth[QStringLiteral("zoneName")].toString(), QStringLiteral("Asia/Kolkata"));
+  EXPECT_EQ(birth[QStringLiteral("zoneHours")].toInt(), 5);  // the whole hours, as before
+
+  BirthData newfoundland = Example();
+  SetZoneOffsetMinutes(newfoundland, -(3 * 60 + 30));
+  const Horoscope typed = ComposeHoroscope(tables_, newfoundland, "14");
+  const QString typedLine = LineStarting(HoroscopeText(typed), zoneLine);
+  EXPECT_TRUE(typedLine.contains(QStringLiteral("-3:30"))) << typedLine.toStdString();
+  EXPECT_FALSE(typedLine.contains(QLatin1Char('/'))) << typedLine.toStdString();
+  const QJsonValue typedBirth =
+      QJsonDocument::fromJson(HoroscopeJson(typed)).object()[QStringLiteral("birth")];
+  EXPECT_EQ(typedBirth[QStringLiteral("zoneOffsetMinutes")].toInt(), -210);
+  EXPECT_TRUE(typedBirth[QStringLiteral("zoneName")].isNull());
+}
+
 // Runs a Debian tool and returns its standard output.
 QString Tool(const QString& program, const QStringList& arguments) {
   if (QStandardPaths::findExecutable(program).isEmpty()) {

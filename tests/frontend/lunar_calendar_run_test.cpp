@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -23,9 +24,11 @@ QByteArray MoonProgram() {
 }
 
 CalendarPlace Place(const char* name, int32_t latitudeDegrees, int32_t latitudeMinutes,
-                    int32_t longitudeDegrees, int32_t longitudeMinutes, int32_t zone = 3) {
+                    int32_t longitudeDegrees, int32_t longitudeMinutes,
+                    int32_t zoneMinutes = 3 * 60) {
   return {QString::fromUtf8(name),
-          zone,
+          zoneMinutes,
+          {},
           {latitudeDegrees, latitudeMinutes},
           {longitudeDegrees, longitudeMinutes}};
 }
@@ -40,6 +43,20 @@ LocalMoment At(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t m
 // To the minute: a run started elsewhere can differ by a second.
 LocalMoment Minute(const LocalMoment& moment) {
   return {moment.year, moment.month, moment.day, moment.secondOfDay / 60 * 60};
+}
+
+// Each lunar day that begins in the month from `from` (seconds) on and before
+// `to`: its number and start.
+std::vector<std::pair<int32_t, int64_t>> StartsBetween(const LunarMonth& month, int64_t from,
+                                                       int64_t to) {
+  std::vector<std::pair<int32_t, int64_t>> starts;
+  for (const CalendarDay& date : month.days) {
+    for (const LunarDaySpan& day : date.lunarDays) {
+      const int64_t start = SecondsOf(day.start);
+      if (date.Begins(day) && start >= from && start < to) starts.emplace_back(day.number, start);
+    }
+  }
+  return starts;
 }
 
 std::vector<int32_t> Numbers(const CalendarDay& day) {
@@ -183,6 +200,54 @@ TEST_F(CalendarMonths, NearThePolarCircleALunarDayLastsSixDays) {
     EXPECT_EQ(Minute(date.lunarDays[0].start), At(2026, 10, 13, 12, 35));
     EXPECT_EQ(Minute(date.lunarDays[0].end), At(2026, 10, 19, 17, 36));
   }
+}
+
+TEST_F(CalendarMonths, AZoneWithMinutesShowsEveryStartOnItsOwnClock) {
+  // Калькутта's coordinates on +5, then on +5:30 and Kathmandu's +5:45: the
+  // moonrises and new moons are the same instants, so every start on the
+  // whole-hour zone shows 30 or 45 minutes later.
+  const CalendarPlace onFive = Place("Калькутта", 22, 34, 88, 22, 5 * 60);
+  const Answer whole = Compute(onFive, {2024, 3});
+  ASSERT_NE(whole.month, nullptr) << whole.failure.toStdString();
+  // Away from the month's edges, where a start may move to the next month.
+  const int64_t from = SecondsOf(At(2024, 3, 2, 0, 0));
+  const int64_t to = SecondsOf(At(2024, 3, 31, 0, 0));
+  const auto expected = StartsBetween(*whole.month, from, to);
+  ASSERT_GE(expected.size(), 25u);
+  for (const int32_t minutes : {30, 45}) {
+    SCOPED_TRACE(minutes);
+    CalendarPlace place = onFive;
+    place.zoneOffsetMinutes += minutes;
+    const Answer answer = Compute(place, {2024, 3});
+    ASSERT_NE(answer.month, nullptr) << answer.failure.toStdString();
+    ExpectWhole(*answer.month);
+    const auto starts = StartsBetween(*answer.month, from + minutes * 60, to + minutes * 60);
+    ASSERT_EQ(starts.size(), expected.size());
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+      EXPECT_EQ(starts[i].first, expected[i].first);
+      // A run started elsewhere can differ by a second.
+      EXPECT_NEAR(starts[i].second - expected[i].second, minutes * 60, 1) << i;
+    }
+  }
+}
+
+TEST_F(CalendarMonths, TheFirstMonthIsComputedOnAZoneWithMinutes) {
+  // Its first midnight at +5:30 is 23:30 on +5 in year 99, which the
+  // calculator cannot take; the run goes on +6 instead.
+  const Answer answer =
+      Compute(Place("Калькутта", 22, 34, 88, 22, 5 * 60 + 30), FirstCalendarMonth());
+  ASSERT_NE(answer.month, nullptr) << answer.failure.toStdString();
+  ExpectWhole(*answer.month);
+}
+
+TEST(CalendarToday, TheDateTurnsAtTheLocalMidnightOfTheWholeOffset) {
+  const QDateTime utc(QDate(2024, 3, 10), QTime(18, 20), Qt::UTC);
+  // 18:20 UT is 00:05 on the 11th at +5:45 but still 23:20 on the 10th at +5.
+  EXPECT_EQ(LocalNowAt(Place("Катманду", 27, 42, 85, 19, 5 * 60 + 45), utc), At(2024, 3, 11, 0, 5));
+  EXPECT_EQ(LocalNowAt(Place("Катманду", 27, 42, 85, 19, 5 * 60), utc), At(2024, 3, 10, 23, 20));
+  // West of Greenwich: 18:20 UT is 14:50 at -3:30.
+  EXPECT_EQ(LocalNowAt(Place("Сент-Джонс", 47, 34, -52, 43, -(3 * 60 + 30)), utc),
+            At(2024, 3, 10, 14, 50));
 }
 
 TEST_F(CalendarMonths, TheFirstAndLastMonthsOfTheRangeAreComputedAndNoneBeyond) {

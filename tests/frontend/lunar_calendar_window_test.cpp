@@ -4,6 +4,7 @@
 // "Расчет", and a failure shown on the page in place of the grid.
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -17,6 +18,7 @@
 #include "frontend/lunar_calendar_page.h"
 #include "frontend/lunar_month_grid.h"
 #include "frontend/spinedit.h"
+#include "frontend/zone_spinedit.h"
 
 namespace {
 
@@ -165,6 +167,31 @@ class LunarCalendarWindowTest : public QObject {
     QVERIFY(Find<QLabel>(*form_, "PlaceCaption")->text().contains(QStringLiteral("Мурманск")));
     QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
     QCOMPARE(Page().place().latitude.degrees, 68);
+  }
+
+  void theHeaderNamesTheOffsetUsedForAllDates() {
+    // Москва on 17 July 1990 was on summer time, +4, from its database zone.
+    auto* places = Find<QComboBox>(*form_, "ComboBox1");
+    const int moscow = places->findText(QStringLiteral("Москва"));
+    QVERIFY(moscow >= 0);
+    places->setCurrentIndex(moscow);
+    emit places->activated(moscow);
+    Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
+    Open();
+    const QString followed = Find<QLabel>(*form_, "PlaceCaption")->text();
+    QVERIFY2(followed.contains(QStringLiteral("UTC+4")) &&
+                 followed.contains(QStringLiteral("Europe/Moscow")),
+             qPrintable(followed));
+    QCOMPARE(Page().place().zoneOffsetMinutes, 240);
+    // A zone typed with minutes, and no database zone.
+    auto* zone = Find<TZoneSpinEdit>(*form_, "SpinEdit13");
+    zone->setMinutes(5 * 60 + 30);
+    emit zone->edited();
+    QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
+    const QString typed = Find<QLabel>(*form_, "PlaceCaption")->text();
+    QVERIFY2(typed.contains(QStringLiteral("UTC+5:30")) && !typed.contains(u'/'),
+             qPrintable(typed));
+    QCOMPARE(Page().place().zoneOffsetMinutes, 330);
   }
 };
 

@@ -205,6 +205,42 @@ TEST_F(PersonStoreTest, TheStoreReadsAVersion1File) {
   EXPECT_EQ(birth.time, QTime(23, 59, 59));
   EXPECT_EQ(birth.latitude.degrees, -12);
   EXPECT_EQ(birth.longitude.minutes, 2);
+  // The first layout knew whole hours typed by hand only.
+  EXPECT_EQ(birth.zoneHours, -5);
+  EXPECT_EQ(birth.zoneMinutes, 0);
+  EXPECT_TRUE(birth.zoneName.isEmpty());
+  // The file, brought up to date, takes a zone with minutes beside it.
+  BirthData kolkata = Person(QStringLiteral("Кумар"), QStringLiteral("Радж"));
+  SetZoneOffsetMinutes(kolkata, 330);
+  kolkata.zoneName = QStringLiteral("Asia/Kolkata");
+  ASSERT_TRUE(store.Save(kolkata)) << store.lastError().toStdString();
+  const auto both = store.List();
+  ASSERT_TRUE(both && both->size() == 2);
+  EXPECT_EQ(ZoneOffsetMinutes(both->front().birth), 330);  // Кумар before Сидорова
+}
+
+TEST_F(PersonStoreTest, AZoneWithMinutesAndItsDatabaseNameComeBack) {
+  BirthData kolkata = Person(QStringLiteral("Кумар"), QStringLiteral("Радж"));
+  SetZoneOffsetMinutes(kolkata, 5 * 60 + 30);
+  kolkata.zoneName = QStringLiteral("Asia/Kolkata");
+  BirthData newfoundland = Person(QStringLiteral("Смит"), QStringLiteral("Джон"));
+  SetZoneOffsetMinutes(newfoundland, -(3 * 60 + 30));  // typed by hand: no name
+  {
+    PersonStore store(path_);
+    ASSERT_TRUE(store.Save(kolkata)) << store.lastError().toStdString();
+    ASSERT_TRUE(store.Save(newfoundland)) << store.lastError().toStdString();
+  }
+  PersonStore reopened(path_);
+  const auto persons = reopened.List();
+  ASSERT_TRUE(persons && persons->size() == 2) << reopened.lastError().toStdString();
+  const BirthData& india = (*persons)[0].birth;
+  EXPECT_EQ(india.zoneHours, 5);
+  EXPECT_EQ(india.zoneMinutes, 30);
+  EXPECT_EQ(india.zoneName, QStringLiteral("Asia/Kolkata"));
+  const BirthData& canada = (*persons)[1].birth;
+  EXPECT_EQ(canada.zoneHours, -3);
+  EXPECT_EQ(canada.zoneMinutes, -30);
+  EXPECT_TRUE(canada.zoneName.isEmpty());
 }
 
 TEST_F(PersonStoreTest, AMigrationThatFailsHalfWayChangesNothing) {
