@@ -1,6 +1,7 @@
 #include "frontend/spinedit.h"
 
-#include <QApplication>
+#include "frontend/refused_keys.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -64,17 +65,7 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
-  const QString text = event->text();
-  const bool printable = !text.isEmpty() && text.at(0).isPrint();
-  if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    for (const QChar c : text) {
-      if (!isAcceptedCharacter(c)) {
-        QApplication::beep();
-        event->accept();
-        return;
-      }
-    }
-  }
+  if (RefuseUnacceptedKey(event, [this](QChar c) { return isAcceptedCharacter(c); })) return;
   QAbstractSpinBox::keyPressEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #include "frontend/zone_spinedit.h"
 
-#include <QApplication>
+#include "frontend/refused_keys.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
@@ -54,17 +55,7 @@ QAbstractSpinBox::StepEnabled TZoneSpinEdit::stepEnabled() const {
 }
 
 void TZoneSpinEdit::keyPressEvent(QKeyEvent* event) {
-  const QString text = event->text();
-  const bool printable = !text.isEmpty() && text.at(0).isPrint();
-  if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    for (const QChar c : text) {
-      if (!isAcceptedCharacter(c)) {
-        QApplication::beep();
-        event->accept();
-        return;
-      }
-    }
-  }
+  if (RefuseUnacceptedKey(event, &TZoneSpinEdit::isAcceptedCharacter)) return;
   QAbstractSpinBox::keyPressEvent(event);
 }
 
