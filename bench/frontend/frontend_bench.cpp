@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/frontend/timings.h"
 #include "frontend/Resultdlg.h"
 #include "frontend/Unit1.h"
 #include "frontend/progressdialog.h"
@@ -38,19 +39,9 @@ void WaitForFirstResult(const TForm1& form) {
   QCoreApplication::exec();
 }
 
-struct Summary {
-  double median = 0, min = 0, max = 0;  // milliseconds
-};
-
-Summary Summarise(std::vector<double> samples) {
-  std::sort(samples.begin(), samples.end());
-  return {samples[samples.size() / 2], samples.front(), samples.back()};
-}
-
-void Print(const char* what, std::size_t runs, const Summary& summary) {
-  std::printf("%-34s %4zu runs   median %8.2f ms   min %8.2f ms   max %8.2f ms\n", what, runs,
-              summary.median, summary.min, summary.max);
-}
+using bench::Print;
+using bench::Summarise;
+using bench::Summary;
 
 std::vector<double> TimeClicks(TForm1& form, int clicks) {
   std::vector<double> samples;

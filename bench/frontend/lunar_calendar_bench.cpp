@@ -19,25 +19,16 @@
 #include <functional>
 #include <vector>
 
+#include "bench/frontend/timings.h"
 #include "frontend/Unit1.h"
 #include "frontend/lunar_calendar_page.h"
 #include "frontend/lunar_month_grid.h"
 
 namespace {
 
-struct Summary {
-  double median = 0, min = 0, max = 0;  // milliseconds
-};
-
-Summary Summarise(std::vector<double> samples) {
-  std::sort(samples.begin(), samples.end());
-  return {samples[samples.size() / 2], samples.front(), samples.back()};
-}
-
-void Print(const char* what, std::size_t runs, const Summary& summary) {
-  std::printf("%-44s %4zu runs   median %8.2f ms   min %8.2f ms   max %8.2f ms\n", what, runs,
-              summary.median, summary.min, summary.max);
-}
+using bench::Print;
+using bench::Summarise;
+using bench::Summary;
 
 void WaitUntil(const std::function<bool()>& done) {
   while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
