@@ -26,7 +26,11 @@ void SetZoneOffsetMinutes(BirthData& birth, int32_t minutes) {
 }
 
 CalculatorInput CalculatorInputOf(const BirthData& birth) {
-  const CalculatorClock clock = ClockOf(birth);
+  return CalculatorInputAt(ClockOf(birth), birth.latitude, birth.longitude);
+}
+
+CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const DegreesMinutes& latitude,
+                                  const DegreesMinutes& longitude) {
   CalculatorInput input;
   input.day = clock.moment.day;
   input.month = clock.moment.month;
@@ -34,10 +38,10 @@ CalculatorInput CalculatorInputOf(const BirthData& birth) {
   input.hour = clock.moment.secondOfDay / 3600;
   input.minute = clock.moment.secondOfDay / 60 % 60;
   input.timeZone = clock.zoneHours;
-  input.latitudeDegrees = birth.latitude.degrees;
-  input.latitudeMinutes = birth.latitude.minutes;
-  input.longitudeDegrees = birth.longitude.degrees;
-  input.longitudeMinutes = birth.longitude.minutes;
+  input.latitudeDegrees = latitude.degrees;
+  input.latitudeMinutes = latitude.minutes;
+  input.longitudeDegrees = longitude.degrees;
+  input.longitudeMinutes = longitude.minutes;
   return input;
 }
 

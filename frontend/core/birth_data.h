@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "content/compose.h"
+#include "frontend/core/calculator_clock.h"
 #include "frontend/core/lunar_day_of_birth.h"
 #include "frontend/core/parameter_file.h"
 
@@ -52,6 +53,10 @@ void SetZoneOffsetMinutes(BirthData& birth, int32_t minutes);
 // the same instant on the whole-hour zone +5 with the clock put back 30
 // minutes (calculator_clock.h); a whole-hour zone goes as entered.
 CalculatorInput CalculatorInputOf(const BirthData& birth);
+
+// The same for a clock already put on the calculator's zone, at a place.
+CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const DegreesMinutes& latitude,
+                                  const DegreesMinutes& longitude);
 
 // The birth moment to the whole second, on the clock the calculator's table is
 // written in: the local time as entered, moved as in CalculatorInputOf.

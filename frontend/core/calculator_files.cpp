@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "content/tables.h"
 #include "frontend/core/calendar_run_files.h"
@@ -131,6 +132,16 @@ void RemoveCalculatorFiles(CalculatorFiles& files) {
   files.runLock = -1;
   // rmdir refuses a directory that still holds files (another instance's).
   QDir().rmdir(files.temporaryDirectory);
+}
+
+bool WriteParameterFile(const CalculatorFiles& files, const CalculatorInput& input,
+                        int32_t lunations) {
+  const std::string text =
+      ParameterFileText(input, QFile::encodeName(files.outputPath).toStdString(), lunations);
+  QSaveFile file(files.parameterPath);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write(text.data(), static_cast<qint64>(text.size()));
+  return file.commit();
 }
 
 }  // namespace frontend

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "frontend/core/parameter_file.h"
+
 struct CalculatorFiles {
   // The seven paths. The directory ends in "/"; every file in it is named
   // "~moon" + run number + extension. The short directory is empty: the
@@ -60,6 +62,11 @@ bool WriteScript(const CalculatorFiles& files);
 // False on failure, with errno telling why; a partly written file is left for
 // the caller to remove.
 bool WriteExecutable(const CalculatorFiles& files, const QByteArray& program);
+
+// Writes the parameter file for `input`, naming the output table, with
+// `lunations` lunations; false when it cannot be written whole.
+bool WriteParameterFile(const CalculatorFiles& files, const frontend::CalculatorInput& input,
+                        int32_t lunations = frontend::kBirthLunations);
 
 // Deletes the script, flag, parameter and output files, the lunar calendar's
 // among them (a failed deletion is ignored).

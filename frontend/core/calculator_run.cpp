@@ -27,12 +27,6 @@ std::optional<std::vector<std::string>> ReadTable(const QString& path) {
   return content::CutLines(std::string_view(bytes.constData(), bytes.size()));
 }
 
-RunOutcome Failed(RunFailure failure) {
-  RunOutcome outcome;
-  outcome.failure = failure;
-  return outcome;
-}
-
 }  // namespace
 
 CalculatorRun::CalculatorRun(QObject* parent) : QObject(parent) {
@@ -48,19 +42,18 @@ void CalculatorRun::Start(const CalculatorFiles* files, std::chrono::millisecond
   files_ = files;
   clock_.invalidate();
   if (files_ == nullptr || !files_->usable()) {
-    RunOutcome outcome = Failed(RunFailure::kFilesUnusable);
-    if (files_ != nullptr) outcome.detail = files_->unusableReason;
-    End(std::move(outcome));
+    End(FailedRun(RunFailure::kFilesUnusable,
+                  files_ != nullptr ? files_->unusableReason : QString()));
     return;
   }
   // Files of the previous run must not be mistaken for this run's; the
   // processes that could still write them are gone by now.
   if (!RemoveOld(files_->flagPath) || !RemoveOld(files_->outputPath)) {
-    End(Failed(RunFailure::kOldFilesRemain));
+    End(FailedRun(RunFailure::kOldFilesRemain));
     return;
   }
   if (!calculator_.Start(files_->scriptPath, files_->temporaryDirectory)) {
-    End(Failed(RunFailure::kNotStarted));
+    End(FailedRun(RunFailure::kNotStarted));
     return;
   }
   clock_.start();
@@ -91,7 +84,7 @@ void CalculatorRun::ScriptFinished(bool normally) {
 
 void CalculatorRun::WaitLimitReached() {
   calculator_.Stop();
-  RunOutcome outcome = Failed(RunFailure::kTimedOut);
+  RunOutcome outcome = FailedRun(RunFailure::kTimedOut);
   outcome.calculatorOutput = calculator_.output().toStdString();
   End(std::move(outcome));
 }
@@ -113,7 +106,7 @@ RunOutcome RunCalculatorAndWait(const CalculatorFiles& files, std::chrono::milli
   if (!result) {
     // The loop was left from outside (the program is ending).
     run.Stop();
-    return Failed(RunFailure::kAbandoned);
+    return FailedRun(RunFailure::kAbandoned);
   }
   return *result;
 }

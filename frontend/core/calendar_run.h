@@ -10,7 +10,7 @@
 #include "frontend/core/birth_data.h"
 #include "frontend/core/calculator_clock.h"
 #include "frontend/core/calculator_files.h"
-#include "frontend/core/calculator_process.h"
+#include "frontend/core/calculator_run.h"
 #include "frontend/core/civil_calendar.h"
 #include "frontend/core/run_outcome.h"
 
@@ -53,7 +53,7 @@ class CalendarRun : public QObject {
 
  public:
   // The longest wait for the calculator, as for a birth calculation.
-  static constexpr std::chrono::milliseconds kWaitLimit{25'920};
+  static constexpr std::chrono::milliseconds kWaitLimit = CalculatorRun::kWaitLimit;
 
   explicit CalendarRun(QObject* parent = nullptr);
 
@@ -77,16 +77,16 @@ class CalendarRun : public QObject {
   void finished(const frontend::CalendarRunRequest& request, const frontend::RunOutcome& outcome);
 
  private:
-  // Empty when the run is started; otherwise the failure to report.
+  // Writes the run's input; a failure when the script cannot be started.
   RunOutcome Launch(const CalendarRunRequest& request);
-  void ScriptFinished(bool normally);
-  void WaitLimitReached();
+  void RunEnded(const RunOutcome& outcome);
+  void ReportLater(RunOutcome outcome);
   void Finish(RunOutcome outcome);
 
   CalculatorFiles files_;
   bool scriptWritten_ = false;
-  CalculatorProcess calculator_;
-  QTimer* limitTimer_ = nullptr;
+  CalculatorRun run_;
+  bool starting_ = false;  // inside run_.Start()
   std::chrono::milliseconds waitLimit_ = kWaitLimit;
   CalendarRunRequest request_;
   bool running_ = false;

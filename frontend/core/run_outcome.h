@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace frontend {
@@ -32,5 +33,12 @@ struct RunOutcome {
 
   bool ok() const { return failure == RunFailure::kNone; }
 };
+
+inline RunOutcome FailedRun(RunFailure failure, QString detail = {}) {
+  RunOutcome outcome;
+  outcome.failure = failure;
+  outcome.detail = std::move(detail);
+  return outcome;
+}
 
 }  // namespace frontend

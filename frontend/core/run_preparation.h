@@ -19,6 +19,10 @@ namespace frontend {
 std::optional<RunOutcome> PrepareCalculatorRun(const CalculatorFiles* files,
                                                const BirthData& birth);
 
+// Carries a minutes value of 60 into the degrees of `input`; the refusal,
+// naming the box as typed, when a coordinate is still out of range.
+std::optional<RunOutcome> CarryCoordinates(CalculatorInput& input);
+
 // "1".."30" from a successful run's table, or empty. A table without a row
 // pair around the birth moment turns `outcome` into kNoLunarDay.
 std::string TakeLunarDay(RunOutcome& outcome, const BirthData& birth);
