@@ -43,6 +43,15 @@ int WeekDayNumber(const BirthDate& birthDate) {
   return ((sum % 7) + 7) % 7 + 1;
 }
 
+Lines KnifeQualities(const ReferenceTables& tables, std::string_view lunarDay) {
+  Lines knife;
+  if (const auto row = FindRow(tables.knife, lunarDay, KeyForm::kColumn0)) {
+    knife.push_back("Боевое: " + FieldOrEmpty(*row, 1));
+    knife.push_back("Магическое: " + FieldOrEmpty(*row, 2));
+  }
+  return knife;
+}
+
 Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
                     std::string_view lunarDay, std::string_view shortDate) {
   Composition result;
@@ -79,10 +88,7 @@ Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
   AppendSection(solarKey, tables.sunDaysDescr, result.treeSignPublic);
   AppendSection(solarKey, tables.sunDaysDescr1, result.treeSignSecret);
 
-  if (const auto row = FindRow(tables.knife, lunarDay, KeyForm::kColumn0)) {
-    result.knife.push_back("Боевое: " + FieldOrEmpty(*row, 1));
-    result.knife.push_back("Магическое: " + FieldOrEmpty(*row, 2));
-  }
+  result.knife = KnifeQualities(tables, lunarDay);
 
   // Row 0 of the week-day table is its header.
   const std::string weekDayKey = std::to_string(WeekDayNumber(birthDate));

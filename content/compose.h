@@ -78,6 +78,10 @@ struct Composition {
 Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
                     std::string_view lunarDay, std::string_view shortDate);
 
+// The two lines of the qualities given to a knife on `lunarDay` ("1".."30"),
+// "Боевое: …" and "Магическое: …"; none for a day the table lacks.
+Lines KnifeQualities(const ReferenceTables& tables, std::string_view lunarDay);
+
 // "dd.mm", whatever the user's locale.
 std::string DateKey(const BirthDate& birthDate);
 

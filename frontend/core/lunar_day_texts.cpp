@@ -9,10 +9,7 @@ LunarDayTexts TextsOfLunarDay(const content::ReferenceTables& tables, int32_t nu
   const std::string day = std::to_string(number);
   content::AppendSection("#" + day, tables.moonDaysDescr, texts.verse);
   content::AppendSection("#" + day, tables.moonDaysDescr2, texts.goodOrEvil);
-  if (const auto row = content::FindRow(tables.knife, day, content::KeyForm::kColumn0)) {
-    texts.knife.push_back("Боевое: " + content::FieldOrEmpty(*row, 1));
-    texts.knife.push_back("Магическое: " + content::FieldOrEmpty(*row, 2));
-  }
+  texts.knife = content::KnifeQualities(tables, day);
   return texts;
 }
 
