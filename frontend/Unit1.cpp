@@ -174,7 +174,7 @@ void TForm1::SetPickersToNow() {
 }
 
 void TForm1::LoadPlaceList() {
-  placeList = ReadPlaceList(LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")));
+  placeList = LoadBuiltInPlaceList();
   // The file is stored in the list's display order; line 0 is not offered.
   QStringList names;
   for (qsizetype i = 1; i < placeList.size(); ++i) names.append(PlaceName(placeList[i]));

@@ -14,7 +14,7 @@
 #include "frontend/core/termination.h"
 #include "frontend/core/windows1251.h"
 #include "frontend/progressdialog.h"
-#include "frontend/resources.h"
+#include "frontend/builtin_data.h"
 
 void TForm1::PrepareCalculatorFiles() {
   calculatorFiles_ = std::make_unique<CalculatorFiles>();
@@ -23,7 +23,7 @@ void TForm1::PrepareCalculatorFiles() {
 }
 
 void TForm1::WriteCalculatorExecutable() {
-  const QByteArray program = LoadResource(QStringLiteral("moon_exe"), QStringLiteral("MOON_EXE"));
+  const QByteArray program = LoadCalculatorProgram();
   // Where the calculator cannot be written or run, the next directory serves;
   // with none, every calculation reports the reason and the solar results
   // still work.
