@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <memory>
 
+#include "find_widget.h"
 #include "frontend/Unit1.h"
 #include "frontend/core/russian_dates.h"
 #include "frontend/lunar_calendar_page.h"
@@ -21,13 +22,6 @@
 #include "frontend/zone_spinedit.h"
 
 namespace {
-
-template <typename Widget>
-Widget* Find(QWidget& window, const char* name) {
-  auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-  if (widget == nullptr) qFatal("no widget %s", name);
-  return widget;
-}
 
 QString MonthTitle(const frontend::YearMonth& month) {
   QString name = RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);

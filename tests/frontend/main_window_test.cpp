@@ -18,6 +18,7 @@
 #include <QTimeEdit>
 #include <memory>
 
+#include "find_widget.h"
 #include "frontend/Unit1.h"
 #include "frontend/place_search_popup.h"
 #include "frontend/resources.h"
@@ -26,13 +27,6 @@
 #include "frontend/zone_spinedit.h"
 
 namespace {
-
-template <typename Widget>
-Widget* Find(QWidget& window, const char* name) {
-  auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-  if (widget == nullptr) qFatal("no widget %s", name);
-  return widget;
-}
 
 QList<int32_t> Coordinates(QWidget& window) {
   return {Find<TSpinEdit>(window, "SpinEdit9")->value(),
