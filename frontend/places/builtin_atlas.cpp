@@ -4,10 +4,17 @@
 #include <future>
 #include <mutex>
 
+// The resource sits in a static library; naming its initialiser here keeps the
+// linker from leaving it out.
+static void RegisterAtlasResource() {
+  Q_INIT_RESOURCE(atlas);
+}
+
 namespace frontend {
 namespace {
 
 std::optional<Atlas> ReadBuiltinAtlas() {
+  RegisterAtlasResource();
   QFile file(QStringLiteral(":/ATLAS/ATLAS"));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   return Atlas::FromCompressed(file.readAll());
@@ -24,7 +31,9 @@ std::shared_future<std::optional<Atlas>> Started(std::launch how) {
 
 }  // namespace
 
-void StartReadingBuiltinAtlas() { Started(std::launch::async); }
+void StartReadingBuiltinAtlas() {
+  Started(std::launch::async);
+}
 
 const Atlas* BuiltinAtlas() {
   const auto& read = Started(std::launch::deferred).get();

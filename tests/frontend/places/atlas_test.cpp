@@ -2,6 +2,8 @@
 // look-ups in the atlas the program carries.
 #include "frontend/places/atlas.h"
 
+#include "frontend/places/builtin_atlas.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -95,6 +97,14 @@ TEST(AtlasReading, DamagedDataIsRefused) {
                            "Тверь\tTver\t1\t1\t3412\t2153\t1\t-1\t\n"}) {   // no population
     EXPECT_FALSE(Atlas::FromCompressed(Compressed(QString::fromUtf8(line)))) << line;
   }
+}
+
+TEST(BuiltinAtlas, IsBuiltInWhole) {
+  StartReadingBuiltinAtlas();
+  const Atlas* atlas = BuiltinAtlas();
+  ASSERT_NE(atlas, nullptr);
+  EXPECT_EQ(atlas->size(), 199568);
+  EXPECT_EQ(BuiltinAtlas(), atlas) << "read once";
 }
 
 // The atlas built from GeoNames, as the program carries it.
