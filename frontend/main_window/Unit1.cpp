@@ -28,6 +28,7 @@
 #include "frontend/dialogs/progressdialog.h"
 #include "frontend/horoscope/windows1251.h"
 #include "frontend/persons/person_store.h"
+#include "frontend/places/builtin_atlas.h"
 #include "frontend/places/place_list.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
@@ -104,6 +105,9 @@ void TForm1::FormDestroy() {
 void TForm1::Timer1Timer() {
   Timer1->stop();
   Button1Click();
+  // The first result is on the screen: the atlas (about a second's reading)
+  // can now be read beside it, ready before the user types a place.
+  frontend::StartReadingBuiltinAtlas();
 }
 
 void TForm1::Button1Click() {

@@ -39,8 +39,9 @@ class TZoneSpinEdit;
 // Temporary files and buffers of the calculator run; defined with the run.
 struct CalculatorFiles;
 namespace frontend {
+struct AtlasPlace;
 class PersonStore;
-}
+}  // namespace frontend
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -242,6 +243,12 @@ class TForm1 : public QWidget {
   void ConnectZoneFollowing();
   // After a pick: the zone box follows the place's zone from now on.
   void FollowZoneOfPlace();
+  // A place picked in the atlas: its name in the place box, its coordinates
+  // in the four boxes, and the zone box following its zone.
+  void PickAtlasPlace(const frontend::AtlasPlace& place);
+  // Shows `name` in the place box: the list's entry of that name, or else an
+  // entry kept for places from the atlas, which the open list does not show.
+  void ShowPlaceName(const QString& name);
   // The same for a zone of the database by name (a saved person's); an
   // unknown name ends the following.
   void FollowZone(const QString& name);
@@ -262,6 +269,8 @@ class TForm1 : public QWidget {
 
   // The picked place's zone while the zone box follows it; invalid otherwise.
   QTimeZone followedZone_;
+  // The place box's entry for a place from the atlas; -1 until one is picked.
+  int atlasEntry_ = -1;
 
   // Every control stands on the client area, 794 x 714; on a screen too low
   // for it, the area scrolls inside the window.

@@ -133,10 +133,10 @@ void TForm1::OpenPerson(const frontend::BirthData& birth) {
   DateTimePicker1->setDate(birth.date);
   DateTimePicker2->setTime(birth.time);
   SpinEdit13->setMinutes(frontend::ZoneOffsetMinutes(birth));
-  // The place is shown when the list has it; the coordinates are the saved
-  // ones in any case, since they may have been typed after picking it.
-  const int place = ComboBox1->findText(birth.place, Qt::MatchFixedString);
-  if (place >= 0) ComboBox1->setCurrentIndex(place);
+  // The place is shown by its saved name, from the list or the atlas; the
+  // coordinates are the saved ones in any case, since they may have been
+  // typed after picking it.
+  if (!birth.place.isEmpty()) ShowPlaceName(birth.place);
   SpinEdit9->setValue(birth.latitude.degrees);
   SpinEdit10->setValue(birth.latitude.minutes);
   SpinEdit11->setValue(birth.longitude.degrees);

@@ -2,9 +2,13 @@
 // offset its zone had at the date and time entered, with a note saying so.
 #include <QDateEdit>
 #include <QLabel>
+#include <QListView>
+#include <QStandardItemModel>
 #include <QTimeEdit>
+#include <cstdlib>
 
 #include "frontend/main_window/Unit1.h"
+#include "frontend/places/atlas.h"
 #include "frontend/places/local_zone_time.h"
 #include "frontend/places/place_list.h"
 #include "frontend/places/zone_offset.h"
@@ -27,6 +31,41 @@ void TForm1::LoadPlaceZones() {
   placeZones = LoadBuiltInPlaceZones(placeList);
   PlaceSearch = new TPlaceSearchPopup(ComboBox1);
   if (auto* list = qobject_cast<TDropDownList*>(ComboBox1)) list->SetSearch(PlaceSearch);
+  connect(PlaceSearch, &TPlaceSearchPopup::placePicked, this, &TForm1::PickAtlasPlace);
+}
+
+void TForm1::PickAtlasPlace(const frontend::AtlasPlace& place) {
+  ShowPlaceName(place.name);
+  // Whole arc minutes with their sign into degrees and minutes. Within a
+  // degree of the equator or of Greenwich the degrees box holds 0, which has
+  // no side: 0° 8′ W shows as 0, 8 until the boxes can keep a side apart.
+  const auto degrees = [](int minutes) { return minutes / 60; };
+  const auto minutesOf = [](int minutes) { return std::abs(minutes) % 60; };
+  SpinEdit9->setValue(degrees(place.latitudeMinutes));
+  SpinEdit10->setValue(minutesOf(place.latitudeMinutes));
+  SpinEdit11->setValue(degrees(place.longitudeMinutes));
+  SpinEdit12->setValue(minutesOf(place.longitudeMinutes));
+  FollowZone(place.zone);
+}
+
+void TForm1::ShowPlaceName(const QString& name) {
+  int entry = ComboBox1->findText(name, Qt::MatchFixedString);
+  if (entry < 0 || entry == atlasEntry_) {
+    if (atlasEntry_ < 0) {
+      ComboBox1->addItem(name);
+      atlasEntry_ = ComboBox1->count() - 1;
+      // Neither shown in the open list nor reached by the arrow keys.
+      if (auto* view = qobject_cast<QListView*>(ComboBox1->view())) {
+        view->setRowHidden(atlasEntry_, true);
+      }
+      if (auto* model = qobject_cast<QStandardItemModel*>(ComboBox1->model())) {
+        model->item(atlasEntry_)->setEnabled(false);
+      }
+    }
+    ComboBox1->setItemText(atlasEntry_, name);
+    entry = atlasEntry_;
+  }
+  ComboBox1->setCurrentIndex(entry);
 }
 
 void TForm1::ConnectZoneFollowing() {

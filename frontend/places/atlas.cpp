@@ -54,6 +54,11 @@ std::optional<long long> Number(std::string_view field) {
   return value;
 }
 
+bool IsCyrillic(const QString& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
@@ -268,20 +273,27 @@ bool Atlas::InRegionOrCountry(qsizetype place, const std::string& qualifier) con
 QList<AtlasMatch> Atlas::Find(const QString& typed, qsizetype limit) const {
   const qsizetype comma = typed.indexOf(u',');
   return FindFolded(FoldTyped(typed.left(comma)),
-                    comma < 0 ? std::string() : FoldTyped(typed.mid(comma + 1)), limit);
+                    comma < 0 ? std::string() : FoldTyped(typed.mid(comma + 1)), IsCyrillic(typed),
+                    limit);
 }
 
 QList<AtlasMatch> Atlas::FindFolded(const std::string& name, const std::string& qualifier,
-                                    qsizetype limit) const {
+                                    bool typedInCyrillic, qsizetype limit) const {
   if (name.empty() || limit <= 0) return {};
   const auto first = std::partition_point(wordStarts_.begin(), wordStarts_.end(),
                                           [&](std::uint32_t e) { return Compare(e, name) < 0; });
   const auto last = std::partition_point(first, wordStarts_.end(),
                                          [&](std::uint32_t e) { return Compare(e, name) == 0; });
   // Keys ordering the matches: exact ones first, then by place (the atlas is
-  // ordered by population), then by position in the line, which puts the
-  // display name before the Latin one before the alternates.
+  // ordered by population), then names in the typed text's alphabet, then by
+  // position in the line, which puts the display name before the Latin one
+  // before the alternates: "Ленинград" typed shows the Cyrillic one of
+  // "Leningrad" and "Ленинград".
   constexpr std::uint64_t kNotExact = std::uint64_t(1) << 63;
+  constexpr int kPlaceShift = 33;
+  constexpr std::uint64_t kOtherAlphabet = std::uint64_t(1) << 32;
+  const std::string_view text = View(text_);
+  const auto isCyrillic = [](unsigned char lead) { return lead >= 0xD0 && lead <= 0xD4; };
   std::vector<std::uint64_t> keys;
   keys.reserve(std::size_t(last - first));
   bool mayBeExact = true;  // names equal to the text sort before longer ones
@@ -296,7 +308,9 @@ QList<AtlasMatch> Atlas::FindFolded(const std::string& name, const std::string& 
       exact = whole && start == *it;
     }
     const std::uint64_t place = wordPlaces_[std::size_t(it - wordStarts_.begin())];
-    keys.push_back((exact ? 0 : kNotExact) | (place << 32) | *it);
+    const bool otherAlphabet = isCyrillic(static_cast<unsigned char>(text[*it])) != typedInCyrillic;
+    keys.push_back((exact ? 0 : kNotExact) | (place << kPlaceShift) |
+                   (otherAlphabet ? kOtherAlphabet : 0) | *it);
   }
   // The best `limit` places: sort a growing share of the keys until that
   // many different places are found, or all keys are.
@@ -309,7 +323,7 @@ QList<AtlasMatch> Atlas::FindFolded(const std::string& name, const std::string& 
     std::sort(keys.begin(), keys.begin() + std::ptrdiff_t(share));
     std::unordered_set<qsizetype> seen;
     for (std::size_t i = 0; i < share && found.size() < limit; ++i) {
-      const qsizetype place = qsizetype((keys[i] >> 32) & 0x7FFFFFFF);
+      const qsizetype place = qsizetype((keys[i] & ~kNotExact) >> kPlaceShift);
       if (!seen.insert(place).second) continue;
       if (!qualifier.empty() && !InRegionOrCountry(place, qualifier)) continue;
       std::uint32_t start = 0;
@@ -333,7 +347,7 @@ QList<AtlasMatch> Atlas::Nearest(const QString& typed, qsizetype limit) const {
   while (!name.empty()) {
     name.pop_back();
     while (!name.empty() && name.back() == ' ') name.pop_back();
-    QList<AtlasMatch> found = FindFolded(name, std::string(), limit);
+    QList<AtlasMatch> found = FindFolded(name, std::string(), IsCyrillic(typed), limit);
     if (!found.empty()) return found;
   }
   return {};

@@ -66,7 +66,7 @@ class Atlas {
   std::string_view NameAt(std::uint32_t offset, std::uint32_t* start) const;
   int Compare(std::uint32_t entry, const std::string& folded) const;
   QList<AtlasMatch> FindFolded(const std::string& name, const std::string& qualifier,
-                               qsizetype limit) const;
+                               bool typedInCyrillic, qsizetype limit) const;
   bool InRegionOrCountry(qsizetype place, const std::string& qualifier) const;
 
   QByteArray text_;                        // the atlas's UTF-8 text, kept whole
