@@ -91,8 +91,21 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        "clocks skipped counts as summer time; one they showed\n"
        "twice, as the earlier of the two"},
       {"--place", nullptr, "НАЗВАНИЕ", "NAME",
-       "населенный пункт из списка программы, например Минск",
-       "a place from the program's list, e.g. Минск"},
+       "населенный пункт: из списка программы (Минск) или любое\n"
+       "название места в атласе, также прежнее или латиницей\n"
+       "(Ленинград, Vitebsk); регион или страна после запятой\n"
+       "выбирают из одноименных: \"Раков, Беларусь\"",
+       "a place: from the program's list (Минск) or any name of a\n"
+       "place in the atlas, former or in Latin letters too\n"
+       "(Ленинград, Vitebsk); a region or country after a comma\n"
+       "chooses among places of one name: \"Раков, Беларусь\""},
+      {"--find-place", nullptr, "ТЕКСТ", "TEXT",
+       "места атласа, в названии которых слово начинается с\n"
+       "ТЕКСТ, лучшие первыми: координаты (как для --latitude и\n"
+       "--longitude), часовой пояс, население; с --json в JSON",
+       "the atlas's places with a name having a word that begins\n"
+       "with TEXT, best first: coordinates (as --latitude and\n"
+       "--longitude take them), time zone, population; JSON with --json"},
       {"--latitude", nullptr, "Г:М", "D:M",
        "широта в градусах и минутах, юг со знаком минус: 53:54",
        "latitude in degrees and minutes, south negative: 53:54"},
@@ -177,6 +190,7 @@ QString CommandLineHelp(HelpLanguage language) {
                                "--longitude Г:М)\n"
                                "                       [--surname ФАМИЛИЯ] [--name ИМЯ] "
                                "[--patronymic ОТЧЕСТВО] [--sex м|ж]\n"
+                               "       velunor --find-place ТЕКСТ [--json]\n"
                                "Без параметров velunor открывает окно программы.\n"
                                "\n"
                                "Печатает гороскоп без окна, тем же расчетом, что и окно.\n")
@@ -186,19 +200,23 @@ QString CommandLineHelp(HelpLanguage language) {
                                "               (--place NAME | --latitude D:M --longitude D:M)\n"
                                "               [--surname SURNAME] [--name NAME] [--patronymic "
                                "PATRONYMIC] [--sex m|f]\n"
+                               "       velunor --find-place TEXT [--json]\n"
                                "Without options velunor opens its window.\n"
                                "\n"
                                "Prints the horoscope without a window, with the same calculation "
                                "as the window.\n");
   for (const CommandLineOption& option : CommandLineOptions()) help += HelpLine(option, language);
-  help += russian ? QStringLiteral(
-                        "Код завершения: 0 — гороскоп напечатан; 1 — встроенные данные программы\n"
-                        "повреждены; 2 — ошибка в параметрах; 3 — лунный день не вычислен\n"
-                        "(остальной гороскоп напечатан).\n")
-                  : QStringLiteral(
-                        "Exit status: 0 the horoscope was printed; 1 the program's built-in data\n"
-                        "is damaged; 2 bad options; 3 the lunar day could not be calculated\n"
-                        "(the rest was printed).\n");
+  help += russian
+              ? QStringLiteral(
+                    "Код завершения: 0 — гороскоп напечатан; 1 — встроенные данные программы\n"
+                    "повреждены; 2 — ошибка в параметрах; 3 — лунный день не вычислен\n"
+                    "(остальной гороскоп напечатан). --find-place: 0 — места найдены, 2 — нет.\n"
+                    "Атлас мест: GeoNames (www.geonames.org), лицензия CC BY 4.0.\n")
+              : QStringLiteral(
+                    "Exit status: 0 the horoscope was printed; 1 the program's built-in data\n"
+                    "is damaged; 2 bad options; 3 the lunar day could not be calculated\n"
+                    "(the rest was printed). --find-place: 0 places found, 2 none.\n"
+                    "Atlas of places: GeoNames (www.geonames.org), licence CC BY 4.0.\n");
   return help;
 }
 
