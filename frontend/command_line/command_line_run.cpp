@@ -30,7 +30,7 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
 int RunCommandLine(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("velunor"));
-  QuitOnTerminationSignals();
+  frontend::QuitOnTerminationSignals();
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   try {
