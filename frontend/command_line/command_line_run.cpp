@@ -59,7 +59,7 @@ int ListPlaces(const frontend::FindPlaceRequest& request) {
 int RunCommandLine(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("velunor"));
-  QuitOnTerminationSignals();
+  frontend::QuitOnTerminationSignals();
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   try {

@@ -37,9 +37,9 @@ class TSpinEdit;
 class TZoneSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
-struct CalculatorFiles;
 namespace frontend {
 struct AtlasPlace;
+struct CalculatorFiles;
 class PersonStore;
 }  // namespace frontend
 
@@ -262,7 +262,7 @@ class TForm1 : public QWidget {
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();
 
-  std::unique_ptr<CalculatorFiles> calculatorFiles_;
+  std::unique_ptr<frontend::CalculatorFiles> calculatorFiles_;
   std::optional<frontend::Horoscope> horoscope_;
   // Opened at the first use: nothing is read or written before.
   std::unique_ptr<frontend::PersonStore> personStore_;
