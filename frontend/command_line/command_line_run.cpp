@@ -8,7 +8,7 @@
 #include "frontend/calculator_run/termination.h"
 #include "frontend/command_line/atlas_place_option.h"
 #include "frontend/command_line/command_line.h"
-#include "frontend/horoscope/headless_calculation.h"
+#include "frontend/horoscope/calculation.h"
 #include "frontend/horoscope/horoscope_json.h"
 #include "frontend/horoscope/horoscope_text.h"
 #include "frontend/places/builtin_atlas.h"
@@ -82,8 +82,11 @@ int RunCommandLine(int argc, char* argv[]) {
       return kBadOptions;
     }
     if (!parsed.notice.isEmpty()) Complain(parsed.notice);
-    const frontend::Horoscope horoscope = frontend::CalculateWithoutWindow(
-        LoadBuiltInTables(), LoadCalculatorProgram(), parsed.request->birth);
+    const content::ReferenceTables tables = LoadBuiltInTables();
+    frontend::Calculation calculation(tables);
+    calculation.SetUpCalculator(LoadCalculatorProgram());
+    const frontend::Horoscope horoscope =
+        calculation.CalculateAndWait(parsed.request->birth).horoscope;
     Write(stdout, parsed.request->format == frontend::HoroscopeFormat::kJson
                       ? frontend::HoroscopeJson(horoscope)
                       : frontend::HoroscopeText(horoscope).toUtf8());
