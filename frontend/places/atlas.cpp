@@ -82,11 +82,11 @@ bool HasWordStarting(const std::string& folded, const std::string& prefix) {
 
 }  // namespace
 
-std::optional<Atlas> Atlas::FromCompressed(const QByteArray& compressed) {
+std::optional<Atlas> Atlas::FromCompressed(const QByteArray& compressed,
+                                           const std::atomic<bool>* abandon) {
   Atlas atlas;
   atlas.text_ = qUncompress(compressed);
-  if (atlas.text_.isEmpty() || !atlas.Parse()) return std::nullopt;
-  atlas.BuildIndex();
+  if (atlas.text_.isEmpty() || !atlas.Parse() || !atlas.BuildIndex(abandon)) return std::nullopt;
   return atlas;
 }
 
@@ -163,7 +163,8 @@ std::string_view Atlas::NameAt(std::uint32_t offset, std::uint32_t* start) const
   return text.substr(offset, end - offset);
 }
 
-void Atlas::BuildIndex() {
+bool Atlas::BuildIndex(const std::atomic<bool>* abandon) {
+  const auto abandoned = [abandon] { return abandon != nullptr && abandon->load(); };
   // Each word start with the first eight bytes of its folded rest as a
   // number, so that most comparisons of the sort are one integer compare.
   struct Entry {
@@ -194,6 +195,7 @@ void Atlas::BuildIndex() {
     if (pool.size() > begin) pool += '\0';
   };
   for (qsizetype i = 0; i < size(); ++i) {
+    if (i % 4096 == 0 && abandoned()) return false;  // some 7 ms of folding
     const std::size_t start = lineStarts_[std::size_t(i)];
     const std::size_t end = text.find('\n', start);
     int field = 0;
@@ -223,6 +225,7 @@ void Atlas::BuildIndex() {
   std::vector<Entry> sorted(entries.size());
   std::vector<std::size_t> counts(std::size_t(1) << 16);
   for (int shift = 0; shift < 64; shift += 16) {
+    if (abandoned()) return false;
     std::fill(counts.begin(), counts.end(), 0);
     for (const Entry& entry : entries) ++counts[(entry.head >> shift) & 0xFFFF];
     std::size_t total = 0;
@@ -250,6 +253,7 @@ void Atlas::BuildIndex() {
     wordStarts_.push_back(entry.source);
     wordPlaces_.push_back(std::uint32_t(PlaceAt(entry.source)));
   }
+  return true;
 }
 
 // How the folded rest of a name from a word start compares with `folded`: 0

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,8 +42,10 @@ struct AtlasMatch {
 class Atlas {
  public:
   // Reads the atlas from its built-in form (qCompress'd UTF-8 text); nothing
-  // when the data is damaged or of another format.
-  static std::optional<Atlas> FromCompressed(const QByteArray& compressed);
+  // when the data is damaged or of another format, or when `abandon` turns
+  // true while reading (checked every few milliseconds).
+  static std::optional<Atlas> FromCompressed(const QByteArray& compressed,
+                                             const std::atomic<bool>* abandon = nullptr);
 
   qsizetype size() const { return static_cast<qsizetype>(lineStarts_.size()); }
   AtlasPlace Place(qsizetype index) const;
@@ -60,7 +63,7 @@ class Atlas {
  private:
   Atlas() = default;
   bool Parse();
-  void BuildIndex();
+  bool BuildIndex(const std::atomic<bool>* abandon);
   std::string_view Line(qsizetype index) const;
   qsizetype PlaceAt(std::uint32_t offset) const;
   std::string_view NameAt(std::uint32_t offset, std::uint32_t* start) const;

@@ -1,6 +1,7 @@
 #include "frontend/places/builtin_atlas.h"
 
 #include <QFile>
+#include <atomic>
 #include <future>
 #include <mutex>
 
@@ -13,20 +14,32 @@ static void RegisterAtlasResource() {
 namespace frontend {
 namespace {
 
+// The reading, once per program. Ending the program during it stops it at
+// its next check instead of waiting the rest of a second for it.
+struct Reading {
+  std::mutex mutex;
+  std::atomic<bool> abandon{false};
+  std::shared_future<std::optional<Atlas>> atlas;  // guarded by `mutex`
+  ~Reading() { abandon = true; }
+};
+
+Reading& TheReading() {
+  static Reading reading;
+  return reading;
+}
+
 std::optional<Atlas> ReadBuiltinAtlas() {
   RegisterAtlasResource();
   QFile file(QStringLiteral(":/ATLAS/ATLAS"));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return Atlas::FromCompressed(file.readAll());
+  return Atlas::FromCompressed(file.readAll(), &TheReading().abandon);
 }
 
-std::mutex reading;
-std::shared_future<std::optional<Atlas>> atlas;  // guarded by `reading`
-
 std::shared_future<std::optional<Atlas>> Started(std::launch how) {
-  const std::lock_guard lock(reading);
-  if (!atlas.valid()) atlas = std::async(how, ReadBuiltinAtlas).share();
-  return atlas;
+  Reading& reading = TheReading();
+  const std::lock_guard lock(reading.mutex);
+  if (!reading.atlas.valid()) reading.atlas = std::async(how, ReadBuiltinAtlas).share();
+  return reading.atlas;
 }
 
 }  // namespace

@@ -108,6 +108,11 @@ TEST(BuiltinAtlas, IsBuiltInWhole) {
   EXPECT_EQ(BuiltinAtlas(), atlas) << "read once";
 }
 
+TEST(AtlasReading, StopsWhenAbandoned) {
+  const std::atomic<bool> abandon{true};
+  EXPECT_FALSE(Atlas::FromCompressed(Compressed(kPlaces), &abandon));
+}
+
 // The atlas built from GeoNames, as the program carries it.
 class RealAtlasTest : public ::testing::Test {
  protected:
