@@ -24,7 +24,7 @@
 #include "frontend/dialogs/Resultdlg.h"
 #include "frontend/dialogs/progressdialog.h"
 #include "frontend/horoscope/calculation.h"
-#include "frontend/horoscope/windows1251.h"
+#include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/persons/person_store.h"
 #include "frontend/places/builtin_atlas.h"
 #include "frontend/places/place_list.h"
@@ -38,7 +38,7 @@ namespace {
 const char* const kDefaultPlace = "Минск";
 
 void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
-  memo->setPlainText(JoinLines(lines));
+  memo->setPlainText(frontend::JoinLines(lines));
 }
 
 }  // namespace
