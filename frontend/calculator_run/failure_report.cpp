@@ -14,7 +14,7 @@ constexpr LineComplaint kLineComplaints[] = {
     {": NAME must be defined in line 1", "Калькулятор не принял имя расчета."},
     {": bad DATE defined in line 2", "Калькулятор не принял дату рождения."},
     {": bad TIME defined in line 3", "Калькулятор не принял время рождения."},
-    {": bad TIME_ZONE defined in line 4", "Калькулятор не принял разницу с гринвичем."},
+    {": bad TIME_ZONE defined in line 4", "Калькулятор не принял разницу с Гринвичем."},
     {": bad LATITUDE defined in line 6", "Калькулятор не принял широту."},
     {": bad LONGITUDE defined in line 7", "Калькулятор не принял долготу."},
     {": bad NUMBER_OF_MONTH defined in line 8", "Калькулятор не принял число лунных месяцев."},
