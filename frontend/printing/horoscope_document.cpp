@@ -11,7 +11,6 @@
 
 #include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/horoscope/horoscope_text.h"
-#include "frontend/widgets/label_tabs.h"
 
 namespace {
 
@@ -44,8 +43,6 @@ std::unique_ptr<QTextDocument> HoroscopeDocument(const frontend::Horoscope& horo
                                            Qt::IgnoreAspectRatio, Qt::FastTransformation);
   document->addResource(QTextDocument::ImageResource, QUrl(kPictureName), sharp);
   document->setHtml(frontend::HoroscopeHtml(horoscope, kPictureName, kPictureSizeMm));
-  document->setDefaultTextOption(WithLabelColumn(
-      document->defaultTextOption(), document->toPlainText().split(u'\n'), DocumentFont()));
   return document;
 }
 
