@@ -1,0 +1,77 @@
+#include "frontend/lunar_calendar/calendar_day_lines.h"
+
+namespace frontend {
+namespace {
+
+QString ClockOfSeconds(int32_t secondOfDay) {
+  return QStringLiteral("%1:%2")
+      .arg(secondOfDay / 3600)
+      .arg(secondOfDay / 60 % 60, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString KindWord(DayKind kind) {
+  switch (kind) {
+    case DayKind::kGood:
+      return QStringLiteral("добр");
+    case DayKind::kEvil:
+      return QStringLiteral("зол");
+    case DayKind::kUnknown:
+      break;
+  }
+  return {};
+}
+
+QString KindAdjective(DayKind kind) {
+  switch (kind) {
+    case DayKind::kGood:
+      return QStringLiteral("добрый");
+    case DayKind::kEvil:
+      return QStringLiteral("злой");
+    case DayKind::kUnknown:
+      break;
+  }
+  return {};
+}
+
+QString ClockText(const ZonedInstant& instant) {
+  return ClockOfSeconds(instant.local().secondOfDay);
+}
+
+QString LunarDayLine(const CalendarDay& date, const LunarDaySpan& lunarDay) {
+  const bool begins = date.Begins(lunarDay);
+  QString line = (lunarDay.newMoon() && begins ? kNewMoonMark : QString()) +
+                 QString::number(lunarDay.number);
+  if (begins) line += QStringLiteral(" с ") + ClockText(lunarDay.start);
+  return line;
+}
+
+QString ClockChangeText(const ClockChange& change) {
+  const QString before = ClockOfSeconds(static_cast<int32_t>(
+      ((change.atUtc + change.offsetBefore) % 86400 + 86400) % 86400));
+  const QString after = ClockOfSeconds(
+      static_cast<int32_t>(((change.atUtc + change.offsetAfter) % 86400 + 86400) % 86400));
+  QString kind = QStringLiteral("часы переведены");
+  if (change.toSummer) kind = QStringLiteral("летнее время");
+  if (change.toWinter) kind = QStringLiteral("зимнее время");
+  return QStringLiteral("%1: %2 → %3").arg(kind, before, after);
+}
+
+QString FullMoonText(const ZonedInstant& fullMoon) {
+  return kFullMoonMark + QStringLiteral(" полнолуние ") + ClockText(fullMoon);
+}
+
+QStringList CellLinesOf(const CalendarDay& date, const DayKindOf& kindOf) {
+  QStringList lines;
+  for (const LunarDaySpan& lunarDay : date.lunarDays) {
+    const QString word = KindWord(kindOf ? kindOf(lunarDay.number) : DayKind::kUnknown);
+    lines.append(LunarDayLine(date, lunarDay) +
+                 (word.isEmpty() ? QString() : QLatin1Char(' ') + word));
+  }
+  if (date.fullMoon) lines.append(FullMoonText(*date.fullMoon));
+  if (date.clockChange) lines.append(ClockChangeText(*date.clockChange));
+  return lines;
+}
+
+}  // namespace frontend

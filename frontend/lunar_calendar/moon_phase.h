@@ -1,0 +1,25 @@
+// The moon's phase at an instant, from the calculator's longitudes of the Sun
+// and the Moon: the elongation (Moon minus Sun along the ecliptic) gives the
+// lit fraction of the disc and whether it waxes or wanes.
+#pragma once
+
+#include <cstdint>
+
+namespace frontend {
+
+struct MoonPhase {
+  double litFraction = 0;   // 0 new moon .. 1 full moon
+  bool waxing = true;       // elongation under 180 degrees
+  double elongation = 0;    // degrees, 0..360
+};
+
+// At `utc` (Unix seconds); the phase does not depend on the place.
+MoonPhase MoonPhaseAt(int64_t utc);
+
+// Which of the four principal phases falls within [fromUtc, toUtc): the new
+// moon (elongation crossing 0) or the full moon (crossing 180), from the
+// elongations at both ends.
+enum class PrincipalPhase { kNone, kNewMoon, kFullMoon };
+PrincipalPhase PrincipalPhaseBetween(const MoonPhase& from, const MoonPhase& to);
+
+}  // namespace frontend
