@@ -24,8 +24,7 @@ void PaintMoonPhase(QPainter& painter, const QRectF& disc, const frontend::MoonP
   // quarters.
   const double radius = disc.width() / 2;
   const double halfWidth = radius * std::abs(1 - 2 * phase.litFraction);
-  const QRectF terminator(disc.center().x() - halfWidth, disc.top(), 2 * halfWidth,
-                          disc.height());
+  const QRectF terminator(disc.center().x() - halfWidth, disc.top(), 2 * halfWidth, disc.height());
   const bool crescent = phase.litFraction < 0.5;
   QPainterPath lit;
   lit.moveTo(disc.center().x(), disc.top());

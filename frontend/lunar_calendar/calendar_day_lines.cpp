@@ -41,15 +41,15 @@ QString ClockText(const ZonedInstant& instant) {
 
 QString LunarDayLine(const CalendarDay& date, const LunarDaySpan& lunarDay) {
   const bool begins = date.Begins(lunarDay);
-  QString line = (lunarDay.newMoon() && begins ? kNewMoonMark : QString()) +
-                 QString::number(lunarDay.number);
+  QString line =
+      (lunarDay.newMoon() && begins ? kNewMoonMark : QString()) + QString::number(lunarDay.number);
   if (begins) line += QStringLiteral(" с ") + ClockText(lunarDay.start);
   return line;
 }
 
 QString ClockChangeText(const ClockChange& change) {
-  const QString before = ClockOfSeconds(static_cast<int32_t>(
-      ((change.atUtc + change.offsetBefore) % 86400 + 86400) % 86400));
+  const QString before = ClockOfSeconds(
+      static_cast<int32_t>(((change.atUtc + change.offsetBefore) % 86400 + 86400) % 86400));
   const QString after = ClockOfSeconds(
       static_cast<int32_t>(((change.atUtc + change.offsetAfter) % 86400 + 86400) % 86400));
   QString kind = QStringLiteral("часы переведены");

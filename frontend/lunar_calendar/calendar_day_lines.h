@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "frontend/core/lunar_day_texts.h"
+#include "frontend/lunar_calendar/lunar_day_texts.h"
 #include "frontend/lunar_calendar/zoned_month.h"
 
 namespace frontend {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "content/compose.h"
-#include "frontend/core/birth_data.h"
+#include "frontend/birth/birth_data.h"
 #include "frontend/lunar_calendar/calendar_zone.h"
 #include "frontend/lunar_calendar/zoned_month.h"
 
@@ -45,8 +45,8 @@ QByteArray CalendarJson(const CalendarExport& calendar, const content::Reference
 
 // One event per lunar day in force on any date of the months, `stampUtc`
 // being the time of the export.
-QByteArray CalendarICalendar(const CalendarExport& calendar,
-                             const content::ReferenceTables& tables, int64_t stampUtc);
+QByteArray CalendarICalendar(const CalendarExport& calendar, const content::ReferenceTables& tables,
+                             int64_t stampUtc);
 
 // The event's identifier: the same for the same lunar day at the same place in
 // every export, whatever months it is exported with.

@@ -3,9 +3,9 @@
 #include <QTimeZone>
 #include <cstdlib>
 
-#include "frontend/core/civil_calendar.h"
-#include "frontend/core/zone_offset.h"
+#include "frontend/birth/civil_calendar.h"
 #include "frontend/lunar_calendar/calendar_export.h"
+#include "frontend/places/zone_offset.h"
 
 namespace frontend {
 

@@ -33,9 +33,9 @@ QString Description(const CalendarExport& calendar, const LunarDayTexts& texts) 
   if (!texts.knife.empty()) {
     parts.append(QStringLiteral("Свойства ножа:\n") + JoinedLines(texts.knife));
   }
-  parts.append(QStringLiteral("Место: %1 %2")
-                   .arg(calendar.placeName,
-                        CoordinatesText(calendar.latitude, calendar.longitude)));
+  parts.append(
+      QStringLiteral("Место: %1 %2")
+          .arg(calendar.placeName, CoordinatesText(calendar.latitude, calendar.longitude)));
   return parts.join(QStringLiteral("\n\n"));
 }
 
@@ -59,8 +59,8 @@ QString LunarDayUid(const CalendarExport& calendar, const LunarDaySpan& lunarDay
       .arg(placeKey);
 }
 
-QByteArray CalendarICalendar(const CalendarExport& calendar,
-                             const content::ReferenceTables& tables, int64_t stampUtc) {
+QByteArray CalendarICalendar(const CalendarExport& calendar, const content::ReferenceTables& tables,
+                             int64_t stampUtc) {
   CalendarFile file;
   file.name = QStringLiteral("Лунный календарь: ") + calendar.placeName;
   file.stampUtc = stampUtc;

@@ -29,13 +29,12 @@ QString KindName(DayKind kind) {
 QJsonValue ClockChangeJson(const CalendarDay& date) {
   if (!date.clockChange) return QJsonValue::Null;
   const ClockChange& change = *date.clockChange;
-  return QJsonObject{
-      {QStringLiteral("at"), IsoText({change.atUtc, change.offsetAfter})},
-      {QStringLiteral("offsetBeforeSeconds"), change.offsetBefore},
-      {QStringLiteral("offsetAfterSeconds"), change.offsetAfter},
-      {QStringLiteral("toSummerTime"), change.toSummer},
-      {QStringLiteral("toStandardTime"), change.toWinter},
-      {QStringLiteral("text"), ClockChangeText(change)}};
+  return QJsonObject{{QStringLiteral("at"), IsoText({change.atUtc, change.offsetAfter})},
+                     {QStringLiteral("offsetBeforeSeconds"), change.offsetBefore},
+                     {QStringLiteral("offsetAfterSeconds"), change.offsetAfter},
+                     {QStringLiteral("toSummerTime"), change.toSummer},
+                     {QStringLiteral("toStandardTime"), change.toWinter},
+                     {QStringLiteral("text"), ClockChangeText(change)}};
 }
 
 }  // namespace
@@ -69,10 +68,10 @@ QByteArray CalendarJson(const CalendarExport& calendar, const content::Reference
           {QStringLiteral("lunarDays"), lunarDays}});
     }
   }
-  QJsonObject zone{{QStringLiteral("name"), calendar.zone.follows()
-                                                ? QJsonValue(calendar.zone.name())
-                                                : QJsonValue(QJsonValue::Null)},
-                   {QStringLiteral("followsPlace"), calendar.zone.follows()}};
+  QJsonObject zone{
+      {QStringLiteral("name"),
+       calendar.zone.follows() ? QJsonValue(calendar.zone.name()) : QJsonValue(QJsonValue::Null)},
+      {QStringLiteral("followsPlace"), calendar.zone.follows()}};
   if (!calendar.zone.follows()) {
     zone.insert(QStringLiteral("offsetMinutes"), calendar.zone.fixedOffsetMinutes());
   }

@@ -1,5 +1,5 @@
 // The calendar as text: one line per date, as its cell in the grid reads.
-#include "frontend/core/russian_dates.h"
+#include "frontend/birth/russian_dates.h"
 #include "frontend/lunar_calendar/calendar_day_lines.h"
 #include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/lunar_calendar/old_style_days.h"
@@ -10,9 +10,9 @@ QString CalendarText(const CalendarExport& calendar, const content::ReferenceTab
   const DayKindOf kindOf = [&tables](int32_t number) {
     return KindOfDay(TextsOfLunarDay(tables, number).goodOrEvil);
   };
-  QString text = QStringLiteral("Лунный календарь: %1  %2\n")
-                     .arg(calendar.placeName,
-                          CoordinatesText(calendar.latitude, calendar.longitude));
+  QString text =
+      QStringLiteral("Лунный календарь: %1  %2\n")
+          .arg(calendar.placeName, CoordinatesText(calendar.latitude, calendar.longitude));
   int32_t headedYear = 0;
   for (const LunarMonth& month : calendar.months) {
     if (month.month.year != headedYear) {
@@ -23,10 +23,10 @@ QString CalendarText(const CalendarExport& calendar, const content::ReferenceTab
     if (!name.isEmpty()) name[0] = name[0].toUpper();
     text += QStringLiteral("\n%1 %2\n").arg(name).arg(month.month.year);
     for (const CalendarDay& date : month.days) {
-      QString line = QStringLiteral("%1 %2")
-                         .arg(date.date.day, 2)
-                         .arg(RussianLocale().standaloneDayName(date.weekDay,
-                                                                QLocale::ShortFormat));
+      QString line =
+          QStringLiteral("%1 %2")
+              .arg(date.date.day, 2)
+              .arg(RussianLocale().standaloneDayName(date.weekDay, QLocale::ShortFormat));
       if (IsUnfavourableDay(DayNumberOf(date.date))) line += QStringLiteral(" !");
       text += line.leftJustified(8) + CellLinesOf(date, kindOf).join(QStringLiteral("; ")) +
               QLatin1Char('\n');

@@ -20,8 +20,11 @@ CalendarOutcome CalendarWithoutWindow(const QByteArray& program, const CalendarR
 
   CalendarOutcome result;
   const auto rows = outcome.ok() ? LunarDayInstantsOf(run, outcome) : std::nullopt;
-  CalendarExport calendar{request.place.name, request.place.latitude, request.place.longitude,
-                          ZoneOf(request.place), {}};
+  CalendarExport calendar{request.place.name,
+                          request.place.latitude,
+                          request.place.longitude,
+                          ZoneOf(request.place),
+                          {}};
   for (int32_t i = 0; rows && i < request.months; ++i) {
     auto month = LunarMonthOn(calendar.zone, *rows, AddMonths(request.firstMonth, i));
     if (!month) break;

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <algorithm>
 
-#include "frontend/core/lunar_month.h"
+#include "frontend/lunar_calendar/lunar_month.h"
 
 namespace frontend {
 namespace {
@@ -58,8 +58,8 @@ int64_t CalendarZone::FirstInstantOf(const CivilDate& date) const {
   const int64_t wall = UtcSecondsOf({date.year, date.month, date.day, 0});
   if (!follows_) return wall - fixedMinutes_ * 60;
   std::optional<int64_t> first;
-  for (const int32_t offset : {OffsetAt(wall - kSearchSeconds), OffsetAt(wall + kSearchSeconds),
-                               OffsetAt(wall)}) {
+  for (const int32_t offset :
+       {OffsetAt(wall - kSearchSeconds), OffsetAt(wall + kSearchSeconds), OffsetAt(wall)}) {
     const int64_t candidate = wall - offset;
     if (OffsetAt(candidate) == offset) first = std::min(first.value_or(candidate), candidate);
   }

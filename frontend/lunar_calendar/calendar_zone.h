@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "frontend/core/civil_calendar.h"
-#include "frontend/core/lunar_day_of_birth.h"
+#include "frontend/birth/civil_calendar.h"
+#include "frontend/calculator_run/lunar_day_of_birth.h"
 
 namespace frontend {
 

@@ -12,7 +12,7 @@
 namespace frontend {
 
 struct CalendarEvent {
-  QString uid;  // the same for the same event in every export
+  QString uid;           // the same for the same event in every export
   int64_t startUtc = 0;  // Unix seconds
   int64_t endUtc = 0;
   QString summary;

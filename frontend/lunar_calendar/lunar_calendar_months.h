@@ -9,9 +9,10 @@
 #include <list>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "frontend/lunar_calendar/calendar_run.h"
-#include "frontend/lunar_calendar/lunar_month.h"
+#include "frontend/lunar_calendar/zoned_month.h"
 
 namespace frontend {
 
@@ -49,6 +50,13 @@ class LunarCalendarMonths : public QObject {
   const LunarMonth* Known(const CalendarPlace& place, const YearMonth& month) const;
   bool computing() const { return run_.running(); }
 
+  // `count` months from `first` at `place` at once, computing those not yet
+  // known in one run while the caller waits (a few lunations take
+  // milliseconds); nothing, with the reason in `failure`, when the run fails.
+  std::optional<std::vector<LunarMonth>> ComputeNow(const CalendarPlace& place,
+                                                    const YearMonth& first, int32_t count,
+                                                    QString* failure);
+
  signals:
   void monthReady(const frontend::YearMonth& month);
   void monthFailed(const frontend::YearMonth& month, const QString& reason);
@@ -57,6 +65,8 @@ class LunarCalendarMonths : public QObject {
   using Months = std::map<YearMonth, LunarMonth>;
 
   Months& MonthsOf(const CalendarPlace& place);
+  // Keeps every whole month of the rows.
+  void Keep(const CalendarPlace& place, const std::vector<LunarDayInstant>& rows);
   // Starts the run the wanted month needs, else one for a neighbour of it.
   void StartNext();
   void StartFor(const YearMonth& target, const YearMonth& firstMonth);

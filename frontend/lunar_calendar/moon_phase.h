@@ -8,9 +8,9 @@
 namespace frontend {
 
 struct MoonPhase {
-  double litFraction = 0;   // 0 new moon .. 1 full moon
-  bool waxing = true;       // elongation under 180 degrees
-  double elongation = 0;    // degrees, 0..360
+  double litFraction = 0;  // 0 new moon .. 1 full moon
+  bool waxing = true;      // elongation under 180 degrees
+  double elongation = 0;   // degrees, 0..360
 };
 
 // At `utc` (Unix seconds); the phase does not depend on the place.

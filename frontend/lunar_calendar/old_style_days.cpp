@@ -1,6 +1,6 @@
 #include "frontend/lunar_calendar/old_style_days.h"
 
-#include "frontend/core/unfavourable_days.h"
+#include "frontend/lunar_calendar/unfavourable_days.h"
 
 namespace frontend {
 

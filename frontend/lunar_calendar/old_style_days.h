@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "frontend/core/civil_calendar.h"
+#include "frontend/birth/civil_calendar.h"
 
 namespace frontend {
 

@@ -45,9 +45,9 @@ std::optional<LunarMonth> LunarMonthOn(const CalendarZone& zone,
   int64_t dayStart = zone.FirstInstantOf(CivilDateOf(FirstDayOf(month)));
   MoonPhase startPhase = MoonPhaseAt(dayStart);
   // The row in force at the first instant: the last one starting at or before it.
-  auto row = std::upper_bound(
-      rows.begin(), rows.end(), dayStart,
-      [](int64_t utc, const LunarDayInstant& start) { return utc < start.utc; });
+  auto row =
+      std::upper_bound(rows.begin(), rows.end(), dayStart,
+                       [](int64_t utc, const LunarDayInstant& start) { return utc < start.utc; });
   --row;  // Covers() keeps it within the rows
   for (int64_t day = FirstDayOf(month); day < FirstDayAfter(month); ++day) {
     CalendarDay date;
@@ -70,8 +70,8 @@ std::optional<LunarMonth> LunarMonthOn(const CalendarZone& zone,
     for (auto current = row; current + 1 != rows.end(); ++current) {
       if (current->utc >= nextStart) break;
       if ((current + 1)->utc <= dayStart) continue;
-      date.lunarDays.push_back({current->number, ZonedAt(zone, current->utc),
-                                ZonedAt(zone, (current + 1)->utc)});
+      date.lunarDays.push_back(
+          {current->number, ZonedAt(zone, current->utc), ZonedAt(zone, (current + 1)->utc)});
     }
     while (row + 1 != rows.end() && (row + 1)->utc <= nextStart) ++row;
     result.days.push_back(std::move(date));

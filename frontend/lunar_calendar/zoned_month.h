@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "frontend/core/civil_calendar.h"
+#include "frontend/birth/civil_calendar.h"
 #include "frontend/lunar_calendar/calendar_zone.h"
 #include "frontend/lunar_calendar/moon_phase.h"
 

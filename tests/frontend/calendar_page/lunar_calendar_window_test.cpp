@@ -163,29 +163,43 @@ class LunarCalendarWindowTest : public QObject {
     QCOMPARE(Page().place().latitude.degrees, 68);
   }
 
-  void theHeaderNamesTheOffsetUsedForAllDates() {
-    // Москва on 17 July 1990 was on summer time, +4, from its database zone.
+  void eachDateIsOnThePlacesClockWhateverTheBirth() {
+    // Born in Kyiv on summer time (+3 in July 1990): the calendar follows the
+    // zone, not the birth's offset; on 29 March 2026 the clocks go forward.
     auto* places = Find<QComboBox>(*form_, "ComboBox1");
-    const int moscow = places->findText(QStringLiteral("Москва"));
-    QVERIFY(moscow >= 0);
-    places->setCurrentIndex(moscow);
-    emit places->activated(moscow);
+    const int kyiv = places->findText(QStringLiteral("Киев"));
+    QVERIFY(kyiv >= 0);
+    places->setCurrentIndex(kyiv);
+    emit places->activated(kyiv);
     Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
     Open();
     const QString followed = Find<QLabel>(*form_, "PlaceCaption")->text();
-    QVERIFY2(followed.contains(QStringLiteral("UTC+4")) &&
-                 followed.contains(QStringLiteral("Europe/Moscow")),
-             qPrintable(followed));
-    QCOMPARE(Page().place().zoneOffsetMinutes, 240);
-    // A zone typed with minutes, and no database zone.
+    QVERIFY2(
+        followed.contains(QStringLiteral("Europe/Kyiv — время местное, с переходом на летнее")) &&
+            !followed.contains(QStringLiteral("UTC+3")),
+        qPrintable(followed));
+    const frontend::CalendarPlace summerBirth = Page().place();
+    Page().ShowMonth({2026, 3});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Grid().hasLunarDays() && Grid().month() == (frontend::YearMonth{2026, 3}), 30'000);
+    QVERIFY2(Grid().CellLines({2026, 3, 29}).contains(QStringLiteral("летнее время: 3:00 → 4:00")),
+             qPrintable(Grid().CellLines({2026, 3, 29}).join(u'|')));
+    QVERIFY(!Grid().CellLines({2026, 3, 28}).join(u'|').contains(QStringLiteral("время:")));
+    // A winter birth gives the same calendar.
+    Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 1, 17));
+    QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
+    QVERIFY(Page().place() == summerBirth);
+    // A zone typed with minutes holds for every date, and the header says so.
     auto* zone = Find<TZoneSpinEdit>(*form_, "SpinEdit13");
     zone->setMinutes(5 * 60 + 30);
     emit zone->edited();
     QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
     const QString typed = Find<QLabel>(*form_, "PlaceCaption")->text();
-    QVERIFY2(typed.contains(QStringLiteral("UTC+5:30")) && !typed.contains(u'/'),
+    QVERIFY2(typed.contains(QStringLiteral("UTC+5:30 — введено вручную, для всех дат")),
              qPrintable(typed));
     QCOMPARE(Page().place().zoneOffsetMinutes, 330);
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    QVERIFY(!Grid().CellLines({2026, 3, 29}).join(u'|').contains(QStringLiteral("время:")));
   }
 };
 

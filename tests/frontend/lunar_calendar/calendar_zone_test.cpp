@@ -47,21 +47,43 @@ INSTANTIATE_TEST_SUITE_P(
     Zones, ClockChangeDay,
     testing::Values(
         // Last Sunday of March and October, at 1:00 UTC.
-        ChangeCase{"Europe/Kyiv", {2026, 3, 29}, "2026-03-28T22:00:00Z", "2026-03-29T21:00:00Z",
+        ChangeCase{"Europe/Kyiv",
+                   {2026, 3, 29},
+                   "2026-03-28T22:00:00Z",
+                   "2026-03-29T21:00:00Z",
                    "летнее время: 3:00 → 4:00"},
-        ChangeCase{"Europe/Kyiv", {2026, 10, 25}, "2026-10-24T21:00:00Z", "2026-10-25T22:00:00Z",
+        ChangeCase{"Europe/Kyiv",
+                   {2026, 10, 25},
+                   "2026-10-24T21:00:00Z",
+                   "2026-10-25T22:00:00Z",
                    "зимнее время: 4:00 → 3:00"},
         // Second Sunday of March, first of November, at 2:00 local.
-        ChangeCase{"America/New_York", {2026, 3, 8}, "2026-03-08T05:00:00Z",
-                   "2026-03-09T04:00:00Z", "летнее время: 2:00 → 3:00"},
-        ChangeCase{"America/New_York", {2026, 11, 1}, "2026-11-01T04:00:00Z",
-                   "2026-11-02T05:00:00Z", "зимнее время: 2:00 → 1:00"},
+        ChangeCase{"America/New_York",
+                   {2026, 3, 8},
+                   "2026-03-08T05:00:00Z",
+                   "2026-03-09T04:00:00Z",
+                   "летнее время: 2:00 → 3:00"},
+        ChangeCase{"America/New_York",
+                   {2026, 11, 1},
+                   "2026-11-01T04:00:00Z",
+                   "2026-11-02T05:00:00Z",
+                   "зимнее время: 2:00 → 1:00"},
         // Moscow went from +4 to +3 for good: standard time both sides.
-        ChangeCase{"Europe/Moscow", {2014, 10, 26}, "2014-10-25T20:00:00Z",
-                   "2014-10-26T21:00:00Z", "часы переведены: 2:00 → 1:00"},
+        ChangeCase{"Europe/Moscow",
+                   {2014, 10, 26},
+                   "2014-10-25T20:00:00Z",
+                   "2014-10-26T21:00:00Z",
+                   "часы переведены: 2:00 → 1:00"},
         // Chile puts the clocks forward at midnight: the date begins at 1:00.
-        ChangeCase{"America/Santiago", {2026, 9, 6}, "2026-09-06T04:00:00Z",
-                   "2026-09-07T03:00:00Z", "летнее время: 0:00 → 1:00"}));
+        ChangeCase{"America/Santiago",
+                   {2026, 9, 6},
+                   "2026-09-06T04:00:00Z",
+                   "2026-09-07T03:00:00Z",
+                   "летнее время: 0:00 → 1:00"}),
+    [](const testing::TestParamInfo<ChangeCase>& info) {
+      return QString::fromLatin1(info.param.zone).section(u'/', -1).toStdString() +
+             std::to_string(info.param.date.year) + "_" + std::to_string(info.param.date.month);
+    });
 
 TEST(HandZone, OneOffsetForEveryDate) {
   const CalendarZone zone = CalendarZone::Fixed(5 * 60 + 30);
@@ -80,11 +102,10 @@ TEST(OldStyle, TableDaysLandOnTheirCivilDates) {
     CivilDate civil;
     bool unfavourable;
   } cases[] = {
-      {{2026, 1, 14}, true},  {{2026, 1, 1}, false}, {{2026, 1, 15}, true},  // 2 January o.s.
-      {{1850, 1, 13}, true},  {{1850, 1, 14}, true}, {{1850, 1, 15}, false},
-      {{1500, 1, 1}, true},   {{1500, 1, 14}, false},
-      {{2026, 3, 1}, false},  // 16 February o.s.
-      {{2026, 2, 16}, true},  // 3 February o.s.
+      {{2026, 1, 14}, true}, {{2026, 1, 1}, false},  {{2026, 1, 15}, true},  // 2 January o.s.
+      {{1850, 1, 13}, true}, {{1850, 1, 14}, true},  {{1850, 1, 15}, false},
+      {{1500, 1, 1}, true},  {{1500, 1, 14}, false}, {{2026, 3, 1}, false},  // 16 February o.s.
+      {{2026, 2, 16}, true},                                                 // 3 February o.s.
   };
   for (const auto& c : cases) {
     EXPECT_EQ(IsUnfavourableDay(DayNumberOf(c.civil)), c.unfavourable)

@@ -2,6 +2,8 @@
 // a letter, CR LF, and the escaping of TEXT values.
 #include <gtest/gtest.h>
 
+#include <QByteArrayList>
+
 #include "frontend/lunar_calendar/icalendar_writer.h"
 
 namespace frontend {
@@ -67,8 +69,8 @@ TEST(ICalendarFile, EventWithUtcInstants) {
   // 8 December 2026, 05:12 UTC to the next day 06:01 UTC; a year of four digits
   // even in the second century (1 January 101).
   file.events.push_back({QStringLiteral("x@y"), 1796706720, 1796796060, QStringLiteral("S"), {}});
-  file.events.push_back({QStringLiteral("old@y"), -58979923200, -58979923200 + 3600,
-                         QStringLiteral("S"), {}});
+  file.events.push_back(
+      {QStringLiteral("old@y"), -58979923200, -58979923200 + 3600, QStringLiteral("S"), {}});
   const QByteArray ics = ICalendarOf(file);
   EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"));
   EXPECT_TRUE(ics.contains("\r\nDTSTART:20261208T051200Z\r\nDTEND:20261209T060100Z\r\n"));
