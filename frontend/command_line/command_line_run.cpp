@@ -38,7 +38,7 @@ int RunCommandLine(int argc, char* argv[]) {
     const frontend::ParsedCommandLine parsed =
         frontend::ParseCommandLine(arguments, places, LoadBuiltInPlaceZones(places));
     if (parsed.help) {
-      Write(stdout, frontend::CommandLineHelp().toUtf8());
+      Write(stdout, frontend::CommandLineHelp(frontend::HelpLanguageOfSystem()).toUtf8());
       return kPrinted;
     }
     if (parsed.version) {
