@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "frontend/birth/birth_date_range.h"
+#include "frontend/command_line/calendar_command.h"
 #include "frontend/command_line/command_line_options.h"
 #include "frontend/places/local_zone_time.h"
 #include "frontend/places/place_list.h"
@@ -108,8 +109,8 @@ bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList&
   return true;
 }
 
-// Fills the place and coordinates, and `placeLine` with the place's line of
-// the list (-1 when none); false with `error` set.
+}  // namespace
+
 bool ReadPlace(const GivenOptions& given, const QStringList& places, BirthData& birth,
                qsizetype* placeLine, QString* error) {
   *placeLine = -1;
@@ -168,8 +169,6 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, BirthData& 
   return true;
 }
 
-}  // namespace
-
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
                                    const QStringList& placeZones) {
   // Asked for, the help is given whatever else is wrong.
@@ -188,6 +187,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   const ReadOptionsResult read = ReadOptions(arguments);
   if (!read.error.isEmpty()) return Error(read.error);
   const GivenOptions& given = read.given;
+  if (given.value("--calendar") || given.value("--months") || given.has("--ics")) {
+    return ParseCalendarCommand(given, places, placeZones);
+  }
   const bool text = given.has("--text");
   const bool json = given.has("--json");
   if (text == json) {

@@ -8,6 +8,7 @@
 
 #include "frontend/birth/birth_data.h"
 #include "frontend/command_line/command_line_options.h"
+#include "frontend/lunar_calendar/calendar_without_window.h"
 
 namespace frontend {
 
@@ -18,10 +19,18 @@ struct CommandLineRequest {
   BirthData birth;
 };
 
+// `velunor --calendar`: the months, the place and the form to print.
+enum class CalendarFormat { kText, kJson, kICalendar };
+struct CalendarCommand {
+  CalendarFormat format = CalendarFormat::kText;
+  CalendarRequest request;
+};
+
 struct ParsedCommandLine {
   bool help = false;                          // --help: print CommandLineHelp() and end
   bool version = false;                       // --version: print the version and end
   std::optional<CommandLineRequest> request;  // a horoscope to print
+  std::optional<CalendarCommand> calendar;    // or a lunar calendar
   QString error;                              // in Russian, naming the option; the rest empty
 };
 
@@ -31,5 +40,11 @@ struct ParsedCommandLine {
 // place_zones.h) at the local date and time of birth.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
                                    const QStringList& placeZones);
+
+// --place or --latitude and --longitude into the birth's place and
+// coordinates, and `placeLine` with the place's line of the list (-1 when
+// none); false with `error` set.
+bool ReadPlace(const GivenOptions& given, const QStringList& places, BirthData& birth,
+               qsizetype* placeLine, QString* error);
 
 }  // namespace frontend

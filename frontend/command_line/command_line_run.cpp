@@ -3,6 +3,7 @@
 #include "velunor_version.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <cstdio>
 
 #include "frontend/calculator_run/termination.h"
@@ -10,6 +11,7 @@
 #include "frontend/horoscope/headless_calculation.h"
 #include "frontend/horoscope/horoscope_json.h"
 #include "frontend/horoscope/horoscope_text.h"
+#include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
 
@@ -23,6 +25,29 @@ constexpr int kNoLunarDay = 3;
 void Write(std::FILE* stream, const QByteArray& bytes) {
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
   std::fflush(stream);
+}
+
+int PrintCalendar(const frontend::CalendarCommand& command) {
+  const frontend::CalendarOutcome outcome =
+      frontend::CalendarWithoutWindow(LoadCalculatorProgram(), command.request);
+  if (!outcome.calendar) {
+    Write(stderr, (QStringLiteral("velunor: ") + outcome.failure + QLatin1Char('\n')).toUtf8());
+    return kNoLunarDay;
+  }
+  const content::ReferenceTables tables = LoadBuiltInTables();
+  switch (command.format) {
+    case frontend::CalendarFormat::kJson:
+      Write(stdout, frontend::CalendarJson(*outcome.calendar, tables));
+      break;
+    case frontend::CalendarFormat::kICalendar:
+      Write(stdout, frontend::CalendarICalendar(*outcome.calendar, tables,
+                                                QDateTime::currentSecsSinceEpoch()));
+      break;
+    case frontend::CalendarFormat::kText:
+      Write(stdout, frontend::CalendarText(*outcome.calendar, tables).toUtf8());
+      break;
+  }
+  return kPrinted;
 }
 
 }  // namespace
@@ -45,6 +70,7 @@ int RunCommandLine(int argc, char* argv[]) {
       Write(stdout, QByteArrayLiteral("velunor " VELUNOR_VERSION "\n"));
       return kPrinted;
     }
+    if (parsed.calendar) return PrintCalendar(*parsed.calendar);
     if (!parsed.request) {
       Write(stderr, (QStringLiteral("velunor: ") + parsed.error + QLatin1Char('\n')).toUtf8());
       return kBadOptions;
