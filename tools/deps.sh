@@ -18,7 +18,8 @@ install_missing_packages() {
 
 # What building and testing need.
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools
-  qt6-qpa-plugins libgl-dev fonts-dejavu-core libqt6sql6-sqlite poppler-utils tzdata)
+  qt6-qpa-plugins libgl-dev fonts-dejavu-core libqt6sql6-sqlite poppler-utils tzdata
+  qt6-translations-l10n)
 
 # What the tests need beyond building: a real iCalendar parser for the
 # calendar's exported files.

@@ -75,10 +75,11 @@ QString ZoneExplanation(const frontend::CalendarPlace& place) {
 QString LegendText() {
   return QStringLiteral(
       "<b>●1</b> новолуние &nbsp; ○ полнолуние &nbsp; «с 8:34» начало лунного дня по часам этой "
-      "даты &nbsp; <span style='color:#c62828'><b>зол</b></span> / "
+      "даты &nbsp; «летнее: 3:00→4:00» перевод часов &nbsp; <span "
+      "style='color:#c62828'><b>зол</b></span> / "
       "<span style='color:#2e7d32'>добр</span> злой или добрый день &nbsp; "
       "<span style='color:#c62828'><u><b>8</b></u></span> неблагоприятный день: числа таблицы "
-      "по старому стилю, отмечены на новый (+13 дней)");
+      "по старому стилю, отмечены по новому (в XX–XXI веках +13 дней)");
 }
 
 QString MonthTitle(const frontend::YearMonth& month) {
@@ -397,7 +398,12 @@ QString LunarCalendarPage::ExportICalendar(const QString& path, int32_t count) {
 }
 
 QString LunarCalendarPage::WritePdf(const QString& path) {
-  return WriteLunarMonthPdf(path, Sheet());
+  // Paper shows the month, not which date was clicked on the screen.
+  const auto selected = LunarMonthGrid1->selected();
+  LunarMonthGrid1->Select(std::nullopt);
+  const QString problem = WriteLunarMonthPdf(path, Sheet());
+  LunarMonthGrid1->Select(selected);
+  return problem;
 }
 
 void LunarCalendarPage::ExportClick(int32_t count) {
@@ -423,7 +429,10 @@ void LunarCalendarPage::PrintClick() {
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(QStringLiteral("Печать лунного календаря"));
   if (dialog.exec() != QDialog::Accepted) return;
+  const auto selected = LunarMonthGrid1->selected();
+  LunarMonthGrid1->Select(std::nullopt);
   PrintLunarMonthSheet(printer, Sheet());
+  LunarMonthGrid1->Select(selected);
 }
 
 void LunarCalendarPage::PdfClick() {

@@ -206,9 +206,10 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
       inner.left() + QFontMetrics(dateFont).horizontalAdvance(QStringLiteral("30")) + 3;
   // The phase of the moon under the date, as wide as the date's column.
   if (hasLunarDays_) {
-    const int size = std::min(textLeft - inner.left() - 4, 18);
-    const int top = inner.top() + QFontMetrics(dateFont).height() + 3;
-    if (size >= 6 && top + size <= inner.bottom()) {
+    const int top = inner.top() + QFontMetrics(dateFont).height() + 2;
+    // As large as the date's column and the cell's height allow, up to 18 px.
+    const int size = std::min({textLeft - inner.left() - 4, 18, inner.bottom() + 2 - top});
+    if (size >= 7) {
       PaintMoonPhase(painter, QRectF(inner.left() + 1, top, size, size), cell.day.noonPhase);
     }
   }
@@ -246,7 +247,7 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
   // The full moon and a change of the clocks, smaller, under the lunar days.
   QStringList notes;
   if (cell.day.fullMoon) notes.append(frontend::FullMoonText(*cell.day.fullMoon));
-  if (cell.day.clockChange) notes.append(frontend::ClockChangeText(*cell.day.clockChange));
+  if (cell.day.clockChange) notes.append(frontend::ClockChangeShortText(*cell.day.clockChange));
   QFont noteFont = font();
   noteFont.setPixelSize(std::max(9, QFontInfo(font()).pixelSize() - 2));
   for (const QString& note : notes) {

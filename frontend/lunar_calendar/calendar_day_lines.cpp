@@ -47,15 +47,32 @@ QString LunarDayLine(const CalendarDay& date, const LunarDaySpan& lunarDay) {
   return line;
 }
 
+namespace {
+
+// The local clock just before and just after the change.
+std::pair<QString, QString> ClocksAround(const ClockChange& change) {
+  const auto clock = [&](int32_t offset) {
+    return ClockOfSeconds(static_cast<int32_t>(((change.atUtc + offset) % 86400 + 86400) % 86400));
+  };
+  return {clock(change.offsetBefore), clock(change.offsetAfter)};
+}
+
+}  // namespace
+
 QString ClockChangeText(const ClockChange& change) {
-  const QString before = ClockOfSeconds(
-      static_cast<int32_t>(((change.atUtc + change.offsetBefore) % 86400 + 86400) % 86400));
-  const QString after = ClockOfSeconds(
-      static_cast<int32_t>(((change.atUtc + change.offsetAfter) % 86400 + 86400) % 86400));
+  const auto [before, after] = ClocksAround(change);
   QString kind = QStringLiteral("часы переведены");
   if (change.toSummer) kind = QStringLiteral("летнее время");
   if (change.toWinter) kind = QStringLiteral("зимнее время");
   return QStringLiteral("%1: %2 → %3").arg(kind, before, after);
+}
+
+QString ClockChangeShortText(const ClockChange& change) {
+  const auto [before, after] = ClocksAround(change);
+  QString kind = QStringLiteral("часы");
+  if (change.toSummer) kind = QStringLiteral("летнее");
+  if (change.toWinter) kind = QStringLiteral("зимнее");
+  return QStringLiteral("%1: %2→%3").arg(kind, before, after);
 }
 
 QString FullMoonText(const ZonedInstant& fullMoon) {
@@ -70,7 +87,7 @@ QStringList CellLinesOf(const CalendarDay& date, const DayKindOf& kindOf) {
                  (word.isEmpty() ? QString() : QLatin1Char(' ') + word));
   }
   if (date.fullMoon) lines.append(FullMoonText(*date.fullMoon));
-  if (date.clockChange) lines.append(ClockChangeText(*date.clockChange));
+  if (date.clockChange) lines.append(ClockChangeShortText(*date.clockChange));
   return lines;
 }
 

@@ -33,11 +33,15 @@ QString LunarDayLine(const CalendarDay& date, const LunarDaySpan& lunarDay);
 // change "часы переведены: 2:00 → 3:00".
 QString ClockChangeText(const ClockChange& change);
 
+// The same as short as a cell needs it: "летнее: 3:00→4:00", "зимнее: 4:00→3:00",
+// "часы: 2:00→1:00".
+QString ClockChangeShortText(const ClockChange& change);
+
 // "○ полнолуние 14:32".
 QString FullMoonText(const ZonedInstant& fullMoon);
 
 // The cell's lines below the date: each lunar day with its word, then the
-// full moon and the change of the clocks when the date has them.
+// full moon and the change of the clocks (short) when the date has them.
 QStringList CellLinesOf(const CalendarDay& date, const DayKindOf& kindOf);
 
 }  // namespace frontend

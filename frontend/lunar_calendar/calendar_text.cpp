@@ -34,6 +34,7 @@ QString CalendarText(const CalendarExport& calendar, const content::ReferenceTab
   }
   text += QStringLiteral(
       "\n●1 новолуние, ○ полнолуние; «с 8:34» — начало лунного дня по местным часам этой даты; "
+      "«летнее: 3:00→4:00» — перевод часов; "
       "! — неблагоприятный день: числа таблицы по старому стилю, перенесённые на новый.\n");
   return text;
 }
