@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&qtTexts);
   }
 
-  QuitOnTerminationSignals();
+  frontend::QuitOnTerminationSignals();
 
   try {
     // Leaving the event loop, by closing the window or by a termination signal,

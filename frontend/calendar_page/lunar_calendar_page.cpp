@@ -83,7 +83,7 @@ QString LegendText() {
 }
 
 QString MonthTitle(const frontend::YearMonth& month) {
-  QString name = RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
+  QString name = frontend::RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
   if (!name.isEmpty()) name[0] = name[0].toUpper();
   return name + QLatin1Char(' ') + QString::number(month.year);
 }
@@ -208,7 +208,7 @@ void LunarCalendarPage::CreateControls() {
   connect(forward, &QShortcut::activated, this, [this] { StepMonth(1); });
 }
 
-void LunarCalendarPage::SetCalculatorFiles(const CalculatorFiles& birthRun) {
+void LunarCalendarPage::SetCalculatorFiles(const frontend::CalculatorFiles& birthRun) {
   months_.SetFiles(birthRun);
 }
 
@@ -303,7 +303,7 @@ frontend::CivilDate LunarCalendarPage::Today() const {
 QString LunarCalendarPage::MomentText(const frontend::ZonedInstant& instant) const {
   const frontend::LocalMoment moment = instant.local();
   QString text = QString::number(moment.day) + QLatin1Char(' ') +
-                 RussianLocale().monthName(moment.month, QLocale::LongFormat);
+                 frontend::RussianLocale().monthName(moment.month, QLocale::LongFormat);
   if (moment.year != month_.year) text += QLatin1Char(' ') + QString::number(moment.year);
   return text + QStringLiteral(", ") + frontend::ClockText(instant);
 }

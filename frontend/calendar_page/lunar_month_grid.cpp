@@ -158,7 +158,7 @@ void LunarMonthGrid::paintEvent(QPaintEvent* /*event*/) {
     const int left = column * (width() - 1) / 7;
     const int right = (column + 1) * (width() - 1) / 7;
     const QString name =
-        Capitalised(RussianLocale().standaloneDayName(column + 1, QLocale::ShortFormat));
+        Capitalised(frontend::RussianLocale().standaloneDayName(column + 1, QLocale::ShortFormat));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(left, 0, right - left, HeaderHeight()), Qt::AlignCenter, name);
   }
@@ -310,7 +310,7 @@ QString LunarMonthGrid::ToolTipOf(const Cell& cell) const {
     const frontend::CivilDate old = frontend::OldStyleDateOf(frontend::DayNumberOf(cell.day.date));
     lines.append(QStringLiteral("Неблагоприятный день: %1 %2 по старому стилю")
                      .arg(old.day)
-                     .arg(RussianLocale().monthName(old.month, QLocale::LongFormat)));
+                     .arg(frontend::RussianLocale().monthName(old.month, QLocale::LongFormat)));
   }
   if (hasLunarDays_) {
     lines.append(

@@ -55,7 +55,7 @@ int PrintCalendar(const frontend::CalendarCommand& command) {
 int RunCommandLine(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("velunor"));
-  QuitOnTerminationSignals();
+  frontend::QuitOnTerminationSignals();
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   try {

@@ -132,7 +132,8 @@ frontend::BirthData TForm1::ReadBirthData() const {
 }
 
 void TForm1::ComboBox1Change() {
-  const auto coordinates = ParsePlaceValue(PlaceValue(placeList, ComboBox1->currentText()));
+  const auto coordinates =
+      frontend::ParsePlaceValue(frontend::PlaceValue(placeList, ComboBox1->currentText()));
   // A value that does not read as four whole numbers leaves the boxes as they were.
   if (!coordinates) return;
   SpinEdit9->setValue(coordinates->latitudeDegrees);
@@ -177,7 +178,7 @@ void TForm1::LoadPlaceList() {
   placeList = LoadBuiltInPlaceList();
   // The file is stored in the list's display order; line 0 is not offered.
   QStringList names;
-  for (qsizetype i = 1; i < placeList.size(); ++i) names.append(PlaceName(placeList[i]));
+  for (qsizetype i = 1; i < placeList.size(); ++i) names.append(frontend::PlaceName(placeList[i]));
   ComboBox1->addItems(names);
   // The open list is as wide as its longest name, even where the box is not.
   int widest = 0;
@@ -187,7 +188,7 @@ void TForm1::LoadPlaceList() {
   ComboBox1->view()->setMinimumWidth(widest + 2 * ComboBox1->view()->frameWidth() +
                                      style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
   LoadPlaceZones();
-  const qsizetype defaultLine = FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
+  const qsizetype defaultLine = frontend::FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
   ComboBox1->setCurrentIndex(static_cast<int>(defaultLine - 1));
   ComboBox1Change();
 }

@@ -37,10 +37,10 @@ class TSpinEdit;
 class TZoneSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
-struct CalculatorFiles;
 namespace frontend {
+struct CalculatorFiles;
 class PersonStore;
-}
+}  // namespace frontend
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -255,7 +255,7 @@ class TForm1 : public QWidget {
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();
 
-  std::unique_ptr<CalculatorFiles> calculatorFiles_;
+  std::unique_ptr<frontend::CalculatorFiles> calculatorFiles_;
   std::optional<frontend::Horoscope> horoscope_;
   // Opened at the first use: nothing is read or written before.
   std::unique_ptr<frontend::PersonStore> personStore_;

@@ -17,7 +17,7 @@
 #include "frontend/resources/builtin_data.h"
 
 void TForm1::PrepareCalculatorFiles() {
-  calculatorFiles_ = std::make_unique<CalculatorFiles>();
+  calculatorFiles_ = std::make_unique<frontend::CalculatorFiles>();
   // Files of copies that were killed before they could remove them.
   frontend::ReclaimAbandonedRunsEverywhere(frontend::CalculatorDirectoryCandidates());
 }
@@ -50,7 +50,7 @@ std::string TForm1::RunCalculatorForLunarDay(const frontend::BirthData& birth) {
   // A run abandoned because the window closed or the program is ending is no
   // failure to report.
   const QString report = frontend::FailureReport(outcome);
-  if (!report.isEmpty() && !TerminationRequested() && isVisible()) {
+  if (!report.isEmpty() && !frontend::TerminationRequested() && isVisible()) {
     OKBottomDlg1->SetMessage(report);
     OKBottomDlg1->exec();
   }
