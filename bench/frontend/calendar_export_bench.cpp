@@ -1,6 +1,9 @@
 // Times the calendar's export from the command line as a whole process:
 // `velunor --calendar … --ics` for one month and for twelve, and `--json` for
 // twelve (start-up, place list, one calculator run, composition, output).
+// And in the process: one month placed on a zone's clock from a table's
+// instants (dates, clock changes, moon phases, full moon), as every run of
+// the page does for each month it brings.
 // Usage: calendar_export_bench [runs]   (default 20)
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "bench/frontend/timings.h"
+#include "frontend/lunar_calendar/zoned_month.h"
 
 namespace {
 
@@ -30,6 +34,31 @@ double TimeRun(const QStringList& arguments) {
 }
 
 }  // namespace
+
+// Lunar-day starts every 24 h 50 min from December 2025 on, numbered 1..30:
+// as many rows as the calculator gives for seven lunations.
+std::vector<frontend::LunarDayInstant> Rows() {
+  std::vector<frontend::LunarDayInstant> rows;
+  const int64_t first = 1764547200;  // 2025-12-01 00:00 UTC
+  for (int32_t i = 0; i < 210; ++i) rows.push_back({first + i * 89400, i % 30 + 1});
+  return rows;
+}
+
+void TimeMonthOnClock(int runs) {
+  const auto rows = Rows();
+  const frontend::CalendarZone zone =
+      frontend::CalendarZone::Following(QStringLiteral("Europe/Kyiv"));
+  std::vector<double> samples;
+  for (int i = 0; i < runs * 10; ++i) {
+    QElapsedTimer clock;
+    clock.start();
+    const auto month = frontend::LunarMonthOn(zone, rows, {2026, 3 + i % 4});
+    samples.push_back(clock.nsecsElapsed() / 1e6);
+    if (!month) std::fprintf(stderr, "no month\n");
+  }
+  bench::Print("a month on Europe/Kyiv's clock (in process)", samples.size(),
+               bench::Summarise(samples));
+}
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
@@ -55,6 +84,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("12"), QStringLiteral("--place"), QStringLiteral("Киев"),
         QStringLiteral("--json")}},
   };
+  TimeMonthOnClock(runs);
   for (const auto& c : cases) {
     TimeRun(c.options);  // warms the disk cache
     std::vector<double> samples;

@@ -16,20 +16,6 @@ bool Covers(const CalendarZone& zone, const std::vector<LunarDayInstant>& rows,
          rows.back().utc >= zone.FirstInstantOf(after);
 }
 
-// The instant of the full moon between two instants whose phases enclose it,
-// to the minute: the elongation passes 180 degrees once in so short a time.
-int64_t FullMoonBetween(int64_t from, int64_t to) {
-  while (to - from > 60) {
-    const int64_t middle = from + (to - from) / 2;
-    if (MoonPhaseAt(middle).waxing) {
-      from = middle;
-    } else {
-      to = middle;
-    }
-  }
-  return to;
-}
-
 }  // namespace
 
 ZonedInstant ZonedAt(const CalendarZone& zone, int64_t utc) {
@@ -59,10 +45,11 @@ std::optional<LunarMonth> LunarMonthOn(const CalendarZone& zone,
     date.clockChange = zone.ChangeDuring(dayStart, nextStart);
     // Local noon, as the clock shows it; on a day the clocks change, twelve
     // hours after the first instant is close enough for a picture.
-    date.noonPhase = MoonPhaseAt(dayStart + kNoonSeconds);
     const MoonPhase endPhase = MoonPhaseAt(nextStart);
+    date.noonPhase =
+        PhaseBetween(dayStart, startPhase, nextStart, endPhase, dayStart + kNoonSeconds);
     if (PrincipalPhaseBetween(startPhase, endPhase) == PrincipalPhase::kFullMoon) {
-      date.fullMoon = ZonedAt(zone, FullMoonBetween(dayStart, nextStart));
+      date.fullMoon = ZonedAt(zone, FullMoonBetween(dayStart, startPhase, nextStart, endPhase));
     }
     // Every lunar day from the one in force at the first instant to the last
     // one beginning before the next date; the last row has no end and is
