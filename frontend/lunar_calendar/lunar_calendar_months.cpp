@@ -49,11 +49,11 @@ QString CalendarFailureText(const RunOutcome& outcome) {
 
 void LunarCalendarMonths::Keep(const CalendarPlace& place,
                                const std::vector<LunarDayInstant>& rows) {
-  const CalendarZone zone = ZoneOf(place);
+  const auto shared = std::make_shared<const std::vector<LunarDayInstant>>(rows);
   Months& months = MonthsOf(place);
-  for (const YearMonth& month : MonthsCoveredOn(zone, rows)) {
+  for (const YearMonth& month : MonthsCoveredOn(ZoneOf(place), rows)) {
     if (month < FirstCalendarMonth() || month > LastCalendarMonth()) continue;
-    if (!months.contains(month)) months.emplace(month, *LunarMonthOn(zone, rows, month));
+    if (!months.contains(month)) months.emplace(month, KeptMonth{shared, std::nullopt});
   }
 }
 
@@ -119,7 +119,10 @@ const LunarMonth* LunarCalendarMonths::Known(const CalendarPlace& place,
   for (const auto& [knownPlace, months] : places_) {
     if (!(knownPlace == place)) continue;
     const auto found = months.find(month);
-    return found == months.end() ? nullptr : &found->second;
+    if (found == months.end()) return nullptr;
+    const KeptMonth& kept = found->second;
+    if (!kept.month) kept.month = LunarMonthOn(ZoneOf(place), *kept.rows, month);
+    return kept.month ? &*kept.month : nullptr;
   }
   return nullptr;
 }

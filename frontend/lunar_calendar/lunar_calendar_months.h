@@ -8,6 +8,7 @@
 #include <QString>
 #include <list>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -62,7 +63,14 @@ class LunarCalendarMonths : public QObject {
   void monthFailed(const frontend::YearMonth& month, const QString& reason);
 
  private:
-  using Months = std::map<YearMonth, LunarMonth>;
+  // A month is kept as the run's rows that cover it and placed on the
+  // zone's clock when first asked for (about a millisecond a month), so that
+  // a run's first month shows without waiting for the five after it.
+  struct KeptMonth {
+    std::shared_ptr<const std::vector<LunarDayInstant>> rows;
+    mutable std::optional<LunarMonth> month;
+  };
+  using Months = std::map<YearMonth, KeptMonth>;
 
   Months& MonthsOf(const CalendarPlace& place);
   // Keeps every whole month of the rows.
