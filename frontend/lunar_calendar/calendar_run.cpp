@@ -137,7 +137,11 @@ RunOutcome CalendarRun::RunAndWait(const CalendarRunRequest& request) {
   if (running_) return FailedRun(RunFailure::kNotStarted);
   RunOutcome failure = Launch(request);
   if (!failure.ok()) return failure;
-  return RunCalculatorAndWait(files_, waitLimit_);
+  // Events handled while waiting must not start a run on the same files.
+  running_ = true;
+  RunOutcome outcome = RunCalculatorAndWait(files_, waitLimit_);
+  running_ = false;
+  return outcome;
 }
 
 void CalendarRun::Stop() {

@@ -73,24 +73,21 @@ std::optional<std::vector<LunarMonth>> LunarCalendarMonths::ComputeNow(const Cal
   };
   if (gather()) return result;
   // The run under way is given up, and asked for again after this one.
-  const bool wasRunning = run_.running();
   run_.Stop();
   const CalendarRunRequest request{place, first, count + 2};
   const RunOutcome outcome = run_.RunAndWait(request);
   if (outcome.ok()) {
     if (const auto rows = LunarDayInstantsOf(request, outcome)) Keep(place, *rows);
   }
-  if (wasRunning) {
-    QTimer::singleShot(0, this, [this] {
-      // The run given up may have been for the month shown, which this one
-      // may have brought.
-      if (wanted_ && !wantedAnswered_ && Known(place_, *wanted_) != nullptr) {
-        wantedAnswered_ = true;
-        emit monthReady(*wanted_);
-      }
-      StartNext();
-    });
-  }
+  QTimer::singleShot(0, this, [this] {
+    // The run given up, or one refused while this one ran, may have been for
+    // the month shown, which this one may have brought.
+    if (wanted_ && !wantedAnswered_ && Known(place_, *wanted_) != nullptr) {
+      wantedAnswered_ = true;
+      emit monthReady(*wanted_);
+    }
+    StartNext();
+  });
   if (gather()) return result;
   if (failure != nullptr) *failure = CalendarFailureText(outcome);
   return std::nullopt;
