@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <memory>
@@ -200,6 +203,31 @@ class LunarCalendarWindowTest : public QObject {
     QCOMPARE(Page().place().zoneOffsetMinutes, 330);
     QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
     QVERIFY(!Grid().CellLines({2026, 3, 29}).join(u'|').contains(QStringLiteral("летнее:")));
+  }
+
+  void exportsTheMonthsShownWithTheGridsInstants() {
+    Open();
+    Page().ShowMonth({2026, 3});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Grid().hasLunarDays() && Grid().month() == (frontend::YearMonth{2026, 3}), 30'000);
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("март.ics"));
+    QCOMPARE(Page().ExportICalendar(path, 2), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray ics = file.readAll();
+    // March and April: about 59 lunar days, each an event.
+    QVERIFY2(ics.count("BEGIN:VEVENT") >= 58, ics.left(200).constData());
+    // The lunar day beginning on 29 March starts at the grid's instant.
+    for (const frontend::LunarDaySpan& day : Grid().LunarDaysOf({2026, 3, 29})) {
+      const QByteArray start = QDateTime::fromSecsSinceEpoch(day.start.utc, Qt::UTC)
+                                   .toString("yyyyMMddTHHmmss")
+                                   .toLatin1();
+      QVERIFY2(ics.contains("DTSTART:" + start + "Z\r\n"), start.constData());
+    }
+    // A folder that cannot be written says so and writes nothing.
+    const QString refused = Page().ExportICalendar(QStringLiteral("/proc/нет/март.ics"), 1);
+    QVERIFY2(refused.contains(QStringLiteral("Не удалось")), qPrintable(refused));
   }
 };
 
