@@ -26,18 +26,13 @@
 #include "frontend/lunar_calendar/lunar_day_texts.h"
 #include "frontend/places/zone_offset.h"
 #include "frontend/printing/lunar_month_sheet.h"
+#include "frontend/widgets/named.h"
 
 namespace {
 
 // Height of the texts under the grid, in pixels: the four lines of a verse
 // beside the phrase and the knife's two qualities, with the heading above.
 constexpr int kDetailsHeight = 112;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QString Html(const std::string& text) {
   return QString::fromStdString(text).toHtmlEscaped();

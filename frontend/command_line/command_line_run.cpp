@@ -8,7 +8,7 @@
 
 #include "frontend/calculator_run/termination.h"
 #include "frontend/command_line/command_line.h"
-#include "frontend/horoscope/headless_calculation.h"
+#include "frontend/horoscope/calculation.h"
 #include "frontend/horoscope/horoscope_json.h"
 #include "frontend/horoscope/horoscope_text.h"
 #include "frontend/lunar_calendar/calendar_export.h"
@@ -75,8 +75,11 @@ int RunCommandLine(int argc, char* argv[]) {
       Write(stderr, (QStringLiteral("velunor: ") + parsed.error + QLatin1Char('\n')).toUtf8());
       return kBadOptions;
     }
-    const frontend::Horoscope horoscope = frontend::CalculateWithoutWindow(
-        LoadBuiltInTables(), LoadCalculatorProgram(), parsed.request->birth);
+    const content::ReferenceTables tables = LoadBuiltInTables();
+    frontend::Calculation calculation(tables);
+    calculation.SetUpCalculator(LoadCalculatorProgram());
+    const frontend::Horoscope horoscope =
+        calculation.CalculateAndWait(parsed.request->birth).horoscope;
     Write(stdout, parsed.request->format == frontend::HoroscopeFormat::kJson
                       ? frontend::HoroscopeJson(horoscope)
                       : frontend::HoroscopeText(horoscope).toUtf8());

@@ -1,15 +1,8 @@
 #include "frontend/lunar_calendar/calendar_day_lines.h"
 
+#include "frontend/lunar_calendar/lunar_month.h"
+
 namespace frontend {
-namespace {
-
-QString ClockOfSeconds(int32_t secondOfDay) {
-  return QStringLiteral("%1:%2")
-      .arg(secondOfDay / 3600)
-      .arg(secondOfDay / 60 % 60, 2, 10, QLatin1Char('0'));
-}
-
-}  // namespace
 
 QString KindWord(DayKind kind) {
   switch (kind) {
@@ -36,7 +29,7 @@ QString KindAdjective(DayKind kind) {
 }
 
 QString ClockText(const ZonedInstant& instant) {
-  return ClockOfSeconds(instant.local().secondOfDay);
+  return ClockText(instant.local().secondOfDay);
 }
 
 QString LunarDayLine(const CalendarDay& date, const LunarDaySpan& lunarDay) {
@@ -52,7 +45,7 @@ namespace {
 // The local clock just before and just after the change.
 std::pair<QString, QString> ClocksAround(const ClockChange& change) {
   const auto clock = [&](int32_t offset) {
-    return ClockOfSeconds(static_cast<int32_t>(((change.atUtc + offset) % 86400 + 86400) % 86400));
+    return ClockText(static_cast<int32_t>(((change.atUtc + offset) % 86400 + 86400) % 86400));
   };
   return {clock(change.offsetBefore), clock(change.offsetAfter)};
 }

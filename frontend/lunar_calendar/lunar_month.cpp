@@ -44,4 +44,10 @@ std::optional<std::vector<LunarDayStart>> ReadLunarDayStarts(
   return rows;
 }
 
+QString ClockText(int32_t secondOfDay) {
+  return QStringLiteral("%1:%2")
+      .arg(secondOfDay / 3600)
+      .arg(secondOfDay / 60 % 60, 2, 10, QLatin1Char('0'));
+}
+
 }  // namespace frontend

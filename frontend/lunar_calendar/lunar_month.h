@@ -2,6 +2,7 @@
 // calendar (zoned_month.h places them on the dates of a month).
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,5 +21,9 @@ std::optional<std::vector<LunarDayStart>> ReadLunarDayStarts(const std::vector<s
 // Seconds since the start of the day numbering, for comparing and measuring.
 int64_t SecondsOf(const LocalMoment& moment);
 LocalMoment MomentOf(int64_t seconds);
+
+// "8:34": hours and minutes of a second of the day (0..86399), as the calendar
+// writes the start of a lunar day.
+QString ClockText(int32_t secondOfDay);
 
 }  // namespace frontend

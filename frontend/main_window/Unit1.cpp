@@ -1,8 +1,5 @@
 #include "frontend/main_window/Unit1.h"
 
-#include "frontend/dialogs/Resultdlg.h"
-#include "frontend/dialogs/progressdialog.h"
-
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,7 +23,8 @@
 #include "frontend/calculator_run/calculator_files.h"
 #include "frontend/dialogs/Resultdlg.h"
 #include "frontend/dialogs/progressdialog.h"
-#include "frontend/horoscope/windows1251.h"
+#include "frontend/horoscope/calculation.h"
+#include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/persons/person_store.h"
 #include "frontend/places/place_list.h"
 #include "frontend/resources/builtin_data.h"
@@ -39,7 +37,7 @@ namespace {
 const char* const kDefaultPlace = "Минск";
 
 void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
-  memo->setPlainText(JoinLines(lines));
+  memo->setPlainText(frontend::JoinLines(lines));
 }
 
 }  // namespace
@@ -111,7 +109,7 @@ void TForm1::Button1Click() {
   if (CalculationRunning()) return;
   const frontend::BirthData birth = ReadBirthData();
   FollowPlaceOnCalendar(birth);
-  horoscope_ = frontend::ComposeHoroscope(tables, birth, RunCalculatorForLunarDay(birth));
+  horoscope_ = Calculate(birth);
   ShowComposition(horoscope_->composition);
 }
 
