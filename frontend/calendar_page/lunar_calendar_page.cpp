@@ -339,7 +339,11 @@ void LunarCalendarPage::ShowTodayCaption() {
   const frontend::CivilDate today = Today();
   const frontend::LunarMonth* known = months_.Known(place_, frontend::MonthOf(today));
   if (known == nullptr) {
-    TodayCaption->setText(QStringLiteral("Сегодня: лунный день считается…"));
+    // Today's month is computed when it is shown; another month shown for a
+    // place new to the page leaves it for the "Сегодня" button.
+    TodayCaption->setText(frontend::MonthOf(today) == month_
+                              ? QStringLiteral("Сегодня: лунный день считается…")
+                              : QStringLiteral("Сегодня: лунный день — кнопка «Сегодня»"));
     return;
   }
   for (const frontend::CalendarDay& date : known->days) {
