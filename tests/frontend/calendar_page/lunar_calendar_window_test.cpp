@@ -88,6 +88,10 @@ class LunarCalendarWindowTest : public QObject {
                                 .section(QStringLiteral("-й лунный день"), -2, -2)
                                 .section(u'\n', -1);
     QCOMPARE(current.trimmed(), number);
+    // The header says the same at a glance.
+    const QString glance = Find<QLabel>(*form_, "TodayCaption")->text();
+    QVERIFY2(glance.contains(QStringLiteral("Сегодня <b>") + number + QStringLiteral("-й лунный")),
+             qPrintable(glance));
     QVERIFY(!Find<QLabel>(*form_, "CalendarStatus")->isVisible() ||
             Find<QLabel>(*form_, "CalendarStatus")->text().isEmpty());
   }
