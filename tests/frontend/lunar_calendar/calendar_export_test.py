@@ -108,7 +108,8 @@ class ICalendarFile(unittest.TestCase):
             self.assertEqual(event.decoded("DTEND"), following.decoded("DTSTART"))
         for event in found:
             self.assertEqual(event.decoded("DTSTART").utcoffset(), datetime.timedelta(0))
-            self.assertRegex(str(event["SUMMARY"]), r"^\d+-й лунный день( — (добрый|злой))?(, новолуние)?$")
+            self.assertRegex(str(event["SUMMARY"]),
+                             r"^\d+-й лунный день( — (добрый|злой))?(, новолуние)?$")
             description = str(event["DESCRIPTION"])
             self.assertIn("Боевое", description)
             self.assertIn("\n", description)
