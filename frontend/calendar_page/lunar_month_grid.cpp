@@ -315,7 +315,7 @@ QString LunarMonthGrid::ToolTipOf(const Cell& cell) const {
   if (hasLunarDays_) {
     lines.append(
         QStringLiteral("Луна %1, освещено %2 % (в полдень)")
-            .arg(cell.day.noonPhase.waxing ? QStringLiteral("растёт") : QStringLiteral("убывает"))
+            .arg(cell.day.noonPhase.waxing ? QStringLiteral("растет") : QStringLiteral("убывает"))
             .arg(qRound(cell.day.noonPhase.litFraction * 100)));
     if (cell.day.fullMoon) lines.append(frontend::FullMoonText(*cell.day.fullMoon));
     if (cell.day.clockChange) {
