@@ -24,11 +24,6 @@
 #include "frontend/lunar_calendar/calendar_day_lines.h"
 #include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/lunar_calendar/lunar_day_texts.h"
-<<<<<<< HEAD
-=======
-#include "frontend/lunar_calendar/unfavourable_days.h"
-#include "frontend/places/zone_names.h"
->>>>>>> main
 #include "frontend/places/zone_offset.h"
 #include "frontend/printing/lunar_month_sheet.h"
 #include "frontend/widgets/named.h"
@@ -49,7 +44,6 @@ QString HtmlLines(const content::Lines& lines) {
   return escaped.join(QStringLiteral("<br>"));
 }
 
-<<<<<<< HEAD
 // Two lines: the place, and the clock its dates are on.
 QString PlaceCaptionText(const frontend::CalendarPlace& place, int32_t year) {
   return QStringLiteral("%1  %2\n%3")
@@ -65,37 +59,6 @@ QString ZoneExplanation(const frontend::CalendarPlace& place) {
                "дат. Выберите место в списке, чтобы часы каждой даты шли по часовому поясу "
                "места.")
         .arg(frontend::UtcOffsetText(zone.fixedOffsetMinutes() * 60));
-=======
-QString Angle(const frontend::DegreesMinutes& angle) {
-  return QStringLiteral("%1°%2'").arg(angle.degrees).arg(angle.minutes, 2, 10, QLatin1Char('0'));
-}
-
-// The calendar takes one offset for all its dates, the one in the zone box.
-QString ZoneText(const frontend::CalendarPlace& place) {
-  return frontend::UtcOffsetText(place.zoneOffsetMinutes * 60);
-}
-
-// Two lines: the place, and the offset the calendar uses.
-QString PlaceCaptionText(const frontend::CalendarPlace& place) {
-  QString text =
-      QStringLiteral("%1  %2 %3\n%4 для всех дат")
-          .arg(place.name, Angle(place.latitude), Angle(place.longitude), ZoneText(place));
-  if (!place.zoneName.isEmpty()) {
-    text += QStringLiteral(" (%1 на дату рождения)").arg(frontend::ZoneCity(place.zoneName));
-  }
-  return text;
-}
-
-QString ZoneExplanation(const frontend::CalendarPlace& place) {
-  QString text =
-      QStringLiteral("Все даты календаря считаются по разнице с Гринвичем, указанной в окне: %1.")
-          .arg(ZoneText(place));
-  if (!place.zoneName.isEmpty()) {
-    text += QStringLiteral(
-                " Она взята из часового пояса %1 на дату и время рождения; летнее или зимнее "
-                "время других месяцев календарь не учитывает.")
-                .arg(frontend::ZoneTitle(place.zoneName));
->>>>>>> main
   }
   return QStringLiteral(
              "Каждая дата — по часам пояса %1 в этот день, с летним временем и со всеми "

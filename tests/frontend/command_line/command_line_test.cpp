@@ -184,7 +184,6 @@ TEST_F(CommandLineTest, EveryMistakeIsNamed) {
   EXPECT_NE(ErrorOf("--text --date").find("--date"), std::string::npos);
 }
 
-<<<<<<< HEAD
 TEST_F(CommandLineTest, TheCalendarFollowsThePlacesZoneUnlessOneIsTyped) {
   const struct {
     const char* arguments;
@@ -254,7 +253,9 @@ TEST_F(CommandLineTest, EveryCalendarMistakeIsNamed) {
     EXPECT_FALSE(parsed.calendar.has_value()) << c.arguments;
     EXPECT_NE(parsed.error.toStdString().find(c.named), std::string::npos)
         << c.arguments << ": " << parsed.error.toStdString();
-=======
+  }
+}
+
 // A day the calendar lacks is told apart from a date written in another form.
 TEST_F(CommandLineTest, TheDateMessageSaysWhatIsWrongWithTheDate) {
   const struct {
@@ -273,7 +274,6 @@ TEST_F(CommandLineTest, TheDateMessageSaysWhatIsWrongWithTheDate) {
     const std::string error = ErrorOf(
         (std::string("--text --time 14:30 --zone 3 --place Минск --date ") + c.date).c_str());
     EXPECT_NE(error.find(c.said), std::string::npos) << c.date << ": " << error;
->>>>>>> main
   }
 }
 
