@@ -7,6 +7,7 @@
 
 #include "frontend/birth/birth_date_range.h"
 #include "frontend/command_line/atlas_place_option.h"
+#include "frontend/command_line/calendar_command.h"
 #include "frontend/command_line/command_line_options.h"
 #include "frontend/places/local_zone_time.h"
 #include "frontend/places/place_list.h"
@@ -119,9 +120,8 @@ bool ReadZone(const GivenOptions& given, const std::optional<QString>& placeZone
   return true;
 }
 
-// Fills the place and coordinates, `placeZone` with the database zone of a
-// place from the list or the atlas, and `notice` when the name was one of
-// several places'; false with `error` set.
+}  // namespace
+
 bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStringList& placeZones,
                const std::function<const Atlas*()>& atlas, BirthData& birth,
                std::optional<QString>* placeZone, QString* notice, QString* error) {
@@ -205,8 +205,6 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStri
   return true;
 }
 
-}  // namespace
-
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
                                    const QStringList& placeZones,
                                    const std::function<const Atlas*()>& atlas) {
@@ -226,6 +224,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   const ReadOptionsResult read = ReadOptions(arguments);
   if (!read.error.isEmpty()) return Error(read.error);
   const GivenOptions& given = read.given;
+  if (given.value("--calendar") || given.value("--months") || given.has("--ics")) {
+    return ParseCalendarCommand(given, places, placeZones, atlas);
+  }
   const bool text = given.has("--text");
   const bool json = given.has("--json");
   if (const auto wanted = given.value("--find-place")) {

@@ -9,6 +9,7 @@
 
 #include "frontend/birth/birth_data.h"
 #include "frontend/command_line/command_line_options.h"
+#include "frontend/lunar_calendar/calendar_without_window.h"
 #include "frontend/places/atlas.h"
 
 namespace frontend {
@@ -18,6 +19,13 @@ enum class HoroscopeFormat { kText, kJson };
 struct CommandLineRequest {
   HoroscopeFormat format = HoroscopeFormat::kText;
   BirthData birth;
+};
+
+// `velunor --calendar`: the months, the place and the form to print.
+enum class CalendarFormat { kText, kJson, kICalendar };
+struct CalendarCommand {
+  CalendarFormat format = CalendarFormat::kText;
+  CalendarRequest request;
 };
 
 // `--find-place TEXT [--json]`: the atlas's places matching TEXT.
@@ -30,7 +38,8 @@ struct ParsedCommandLine {
   bool help = false;                          // --help: print CommandLineHelp() and end
   bool version = false;                       // --version: print the version and end
   std::optional<CommandLineRequest> request;  // a horoscope to print
-  std::optional<FindPlaceRequest> findPlace;  // places to list
+  std::optional<CalendarCommand> calendar;    // or a lunar calendar
+  std::optional<FindPlaceRequest> findPlace;  // or places to list
   QString notice;  // in Russian, for standard error beside the request: which of
                    // several places of the name given was taken
   QString error;   // in Russian, naming the option; the rest empty
@@ -45,5 +54,13 @@ struct ParsedCommandLine {
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
                                    const QStringList& placeZones,
                                    const std::function<const Atlas*()>& atlas = {});
+
+// --place or --latitude and --longitude into the birth's place and
+// coordinates, `placeZone` with the database zone of a place from the list or
+// the atlas (nothing when the place is given by coordinates alone), and
+// `notice` when the name was one of several places'; false with `error` set.
+bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStringList& placeZones,
+               const std::function<const Atlas*()>& atlas, BirthData& birth,
+               std::optional<QString>* placeZone, QString* notice, QString* error);
 
 }  // namespace frontend

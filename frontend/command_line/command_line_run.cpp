@@ -3,6 +3,7 @@
 #include "velunor_version.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <cstdio>
 
 #include "frontend/calculator_run/termination.h"
@@ -11,6 +12,7 @@
 #include "frontend/horoscope/calculation.h"
 #include "frontend/horoscope/horoscope_json.h"
 #include "frontend/horoscope/horoscope_text.h"
+#include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/places/builtin_atlas.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
@@ -54,6 +56,29 @@ int ListPlaces(const frontend::FindPlaceRequest& request) {
   return kPrinted;
 }
 
+int PrintCalendar(const frontend::CalendarCommand& command) {
+  const frontend::CalendarOutcome outcome =
+      frontend::CalendarWithoutWindow(LoadCalculatorProgram(), command.request);
+  if (!outcome.calendar) {
+    Write(stderr, (QStringLiteral("velunor: ") + outcome.failure + QLatin1Char('\n')).toUtf8());
+    return kNoLunarDay;
+  }
+  const content::ReferenceTables tables = LoadBuiltInTables();
+  switch (command.format) {
+    case frontend::CalendarFormat::kJson:
+      Write(stdout, frontend::CalendarJson(*outcome.calendar, tables));
+      break;
+    case frontend::CalendarFormat::kICalendar:
+      Write(stdout, frontend::CalendarICalendar(*outcome.calendar, tables,
+                                                QDateTime::currentSecsSinceEpoch()));
+      break;
+    case frontend::CalendarFormat::kText:
+      Write(stdout, frontend::CalendarText(*outcome.calendar, tables).toUtf8());
+      break;
+  }
+  return kPrinted;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char* argv[]) {
@@ -76,12 +101,13 @@ int RunCommandLine(int argc, char* argv[]) {
                         "Места и атлас мест: GeoNames (www.geonames.org), лицензия CC BY 4.0.\n"));
       return kPrinted;
     }
+    if (!parsed.notice.isEmpty()) Complain(parsed.notice);
+    if (parsed.calendar) return PrintCalendar(*parsed.calendar);
     if (parsed.findPlace) return ListPlaces(*parsed.findPlace);
     if (!parsed.request) {
       Complain(parsed.error);
       return kBadOptions;
     }
-    if (!parsed.notice.isEmpty()) Complain(parsed.notice);
     const content::ReferenceTables tables = LoadBuiltInTables();
     frontend::Calculation calculation(tables);
     calculation.SetUpCalculator(LoadCalculatorProgram());
