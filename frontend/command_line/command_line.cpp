@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <map>
 
-#include "frontend/birth/birth_date_range.h"
+#include "frontend/birth/typed_date.h"
 #include "frontend/places/local_zone_time.h"
 #include "frontend/places/place_list.h"
 #include "frontend/places/zone_offset.h"
@@ -54,14 +54,6 @@ ParsedCommandLine Error(const QString& text) {
   ParsedCommandLine parsed;
   parsed.error = text;
   return parsed;
-}
-
-std::optional<QDate> ReadDate(const QString& text) {
-  for (const QString& format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("d.M.yyyy")}) {
-    const QDate date = QDate::fromString(text, format);
-    if (date.isValid()) return date;
-  }
-  return std::nullopt;
 }
 
 std::optional<QTime> ReadTime(const QString& text) {
@@ -137,7 +129,7 @@ bool ReadZone(const std::map<QString, QString>& values, bool autoZone, qsizetype
     }
     return false;
   }
-  const LocalZoneTime local = ZoneAtLocalTime(zone, birth.date, birth.time);
+  const LocalZoneTime local = ZoneAtLocalTime(zone, DayOf(birth.date), birth.time);
   SetZoneOffsetMinutes(
       birth, std::clamp(ZoneMinutesOf(local.offsetSeconds), kFirstZoneMinutes, kLastZoneMinutes));
   birth.zoneName = name;
@@ -278,17 +270,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   if (date == values.end()) {
     return Error(QStringLiteral("Не указана дата рождения: --date ГГГГ-ММ-ДД."));
   }
-  const auto day = ReadDate(date->second.trimmed());
-  if (!day) {
-    return Error(QStringLiteral("--date «%1»: нужна дата вида 1990-05-17 или 17.05.1990.")
-                     .arg(date->second));
-  }
-  if (*day < FirstBirthDate() || *day > LastBirthDate()) {
-    return Error(QStringLiteral("--date «%1»: программа считает даты от %2 до %3.")
-                     .arg(date->second, FirstBirthDate().toString(QStringLiteral("dd.MM.yyyy")),
-                          LastBirthDate().toString(QStringLiteral("dd.MM.yyyy"))));
-  }
-  birth.date = *day;
+  // Read as the window reads a typed date, in the same calendar.
+  const DateReading day = ReadTypedDate(date->second, QDate::currentDate().year());
+  if (!day.date) return Error(QStringLiteral("--date «%1»: %2.").arg(date->second, day.refusal));
+  birth.date = *day.date;
 
   const auto time = values.find(QStringLiteral("--time"));
   if (time == values.end()) {

@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "frontend/birth/russian_dates.h"
+#include "frontend/dialogs/store_error_box.h"
+
 namespace {
 
 QString FullName(const frontend::BirthData& birth) {
@@ -29,9 +32,8 @@ Widget* Named(Widget* widget, const char* name) {
 }  // namespace
 
 QString PersonListLine(const frontend::BirthData& birth) {
-  QString line = FullName(birth) + QStringLiteral(" — ") +
-                 birth.date.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(", ") +
-                 birth.time.toString(QStringLiteral("H:mm"));
+  QString line = FullName(birth) + QStringLiteral(" — ") + ShortDate(birth.date) +
+                 QStringLiteral(", ") + birth.time.toString(QStringLiteral("H:mm"));
   if (!birth.place.isEmpty()) line += QStringLiteral(", ") + birth.place;
   return line;
 }
@@ -46,10 +48,10 @@ TPersonsDlg::TPersonsDlg(frontend::PersonStore& store, QWidget* parent)
   FilterEdit->setPlaceholderText(QStringLiteral("Поиск: фамилия, имя, место"));
   FilterEdit->setClearButtonEnabled(true);
   PersonList = Named(new QListWidget(this), "PersonList");
-  OpenButton = Named(new QPushButton(QStringLiteral("Открыть"), this), "OpenButton");
-  RenameButton = Named(new QPushButton(QStringLiteral("Переименовать…"), this), "RenameButton");
-  DeleteButton = Named(new QPushButton(QStringLiteral("Удалить…"), this), "DeleteButton");
-  CloseButton = Named(new QPushButton(QStringLiteral("Закрыть"), this), "CloseButton");
+  OpenButton = Named(new QPushButton(QStringLiteral("&Открыть"), this), "OpenButton");
+  RenameButton = Named(new QPushButton(QStringLiteral("&Переименовать…"), this), "RenameButton");
+  DeleteButton = Named(new QPushButton(QStringLiteral("&Удалить…"), this), "DeleteButton");
+  CloseButton = Named(new QPushButton(QStringLiteral("&Закрыть"), this), "CloseButton");
   OpenButton->setDefault(true);
 
   auto* buttons = new QHBoxLayout;
@@ -157,7 +159,7 @@ void TPersonsDlg::DeleteClick() {
 }
 
 void TPersonsDlg::ShowStoreError() {
-  QMessageBox::warning(this, QStringLiteral("Сохранённые люди"), store_.lastError());
+  ::ShowStoreError(this, store_);
 }
 
 TRenameDlg::TRenameDlg(const frontend::BirthData& birth, QWidget* parent) : QDialog(parent) {

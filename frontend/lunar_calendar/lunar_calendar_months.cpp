@@ -8,10 +8,6 @@
 namespace frontend {
 namespace {
 
-YearMonth MonthOfDate(const QDate& date) {
-  return {date.year(), date.month()};
-}
-
 bool OutOfRange(std::string_view consoleOutput) {
   return consoleOutput.find("Bad JDay") != std::string_view::npos;
 }
@@ -23,11 +19,11 @@ QString OutOfRangeText() {
 }  // namespace
 
 YearMonth FirstCalendarMonth() {
-  return MonthOfDate(FirstBirthDate());
+  return MonthOf(FirstBirthDate());
 }
 
 YearMonth LastCalendarMonth() {
-  return MonthOfDate(LastBirthDate());
+  return MonthOf(LastBirthDate());
 }
 
 QString CalendarFailureText(const RunOutcome& outcome) {

@@ -1,7 +1,6 @@
 // Construction of the main window's controls, one group or page at a time.
 // Positions are left, top, width, height in device-independent pixels.
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,16 +9,15 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "frontend/birth/birth_date_range.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/main_window/tab_rows.h"
-#include "frontend/widgets/date_pickers.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/dropdown_list.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {
@@ -176,13 +174,11 @@ void TForm1::CreateDateGroup() {
   GroupBox2->setGeometry(212, 0, 281, 100);
   FrameCaptionOnLine(GroupBox2);
   Label17 = MakeLabel(GroupBox2, "Label17", 90, 20, QStringLiteral("Дата"));
-  DateTimePicker1 = Named(new TDatePicker(GroupBox2), "DateTimePicker1");
+  DateTimePicker1 = Named(new TDateBox(GroupBox2), "DateTimePicker1");
   DateTimePicker1->setGeometry(120, 17, 153, 21);
-  DateTimePicker1->setDateRange(frontend::FirstBirthDate(), frontend::LastBirthDate());
   Label18 = MakeLabel(GroupBox2, "Label18", 84, 41, QStringLiteral("Время"));
-  DateTimePicker2 = Named(new TTimePicker(GroupBox2), "DateTimePicker2");
+  DateTimePicker2 = Named(new TTimeBox(GroupBox2), "DateTimePicker2");
   DateTimePicker2->setGeometry(119, 38, 65, 21);
-  DateTimePicker2->setDisplayFormat(QStringLiteral("H:mm"));
   Label19 = MakeLabel(GroupBox2, "Label19", 8, 62, QStringLiteral("Разница с гринвичем"));
   // Wide enough for "-12:00"; the unit moves right by as much.
   SpinEdit13 = Named(new TZoneSpinEdit(3, GroupBox2), "SpinEdit13");
@@ -228,7 +224,7 @@ void TForm1::CreatePlaceGroup() {
 
 void TForm1::CreateSummaryAndButton() {
   Memo3 = MakeMemo(clientArea_, "Memo3", {0, 104, 689, 113}, false);
-  Button1 = Named(new QPushButton(QStringLiteral("Расчет"), clientArea_), "Button1");
+  Button1 = Named(new QPushButton(QStringLiteral("&Расчет"), clientArea_), "Button1");
   Button1->setGeometry(693, 102, 100, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -324,10 +320,12 @@ void TForm1::CreateWeekDayPage() {
   Memo14 = MakeMemo(TabSheet8, "Memo14", {0, 2, 785, 207});
 }
 
+// The form's order, then the three buttons under "Расчет" in their own order.
 void TForm1::SetTabOrder() {
   const QList<QWidget*> order = {DateTimePicker1, DateTimePicker2, SpinEdit13, SpinEdit9,
                                  SpinEdit10,      SpinEdit11,      SpinEdit12, ComboBox1,
                                  PageControl1,    Edit1,           Edit2,      Edit3,
-                                 RadioButton1,    RadioButton2,    Memo3,      Button1};
+                                 RadioButton1,    RadioButton2,    Memo3,      Button1,
+                                 SaveButton,      PersonsButton,   ShareButton};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }

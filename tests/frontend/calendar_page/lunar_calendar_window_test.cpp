@@ -4,7 +4,6 @@
 // "Расчет", and a failure shown on the page in place of the grid.
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -17,7 +16,9 @@
 #include "frontend/calendar_page/lunar_calendar_page.h"
 #include "frontend/calendar_page/lunar_month_grid.h"
 #include "frontend/main_window/Unit1.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 #include "tests/frontend/find_widget.h"
 
@@ -170,7 +171,7 @@ class LunarCalendarWindowTest : public QObject {
     QVERIFY(moscow >= 0);
     places->setCurrentIndex(moscow);
     emit places->activated(moscow);
-    Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
+    Find<TDateBox>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
     Open();
     const QString followed = Find<QLabel>(*form_, "PlaceCaption")->text();
     QVERIFY2(followed.contains(QStringLiteral("UTC+4")) &&

@@ -35,7 +35,7 @@ TEST_F(CommandLineTest, ThePlaceGivesItsCoordinatesAndEveryOptionItsField) {
   ASSERT_TRUE(parsed.request.has_value()) << parsed.error.toStdString();
   const BirthData& birth = parsed.request->birth;
   EXPECT_EQ(parsed.request->format, HoroscopeFormat::kText);
-  EXPECT_EQ(birth.date, QDate(1990, 5, 17));
+  EXPECT_EQ(birth.date, (CivilDate{1990, 5, 17}));
   EXPECT_EQ(birth.time, QTime(14, 30));
   EXPECT_EQ(birth.zoneHours, 3);
   // Минск lies at 53° 54′ N, 27° 34′ E; the name as the list spells it.

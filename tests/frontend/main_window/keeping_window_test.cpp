@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimeEdit>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -26,7 +24,9 @@
 #include "frontend/dialogs/person_dialogs.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/persons/person_store.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {

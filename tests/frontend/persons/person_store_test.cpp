@@ -25,7 +25,7 @@ BirthData Person(const QString& surname, const QString& firstName) {
   birth.surname = surname;
   birth.firstName = firstName;
   birth.patronymic = QStringLiteral("Петрович");
-  birth.date = QDate(1990, 5, 17);
+  birth.date = {1990, 5, 17};
   birth.time = QTime(14, 30);
   birth.zoneHours = 3;
   birth.place = QStringLiteral("Минск");
@@ -112,7 +112,7 @@ TEST_F(PersonStoreTest, DefaultFileIsInTheUsersDataDirectory) {
 TEST_F(PersonStoreTest, EveryFieldComesBackAndTheListIsInAlphabeticalOrder) {
   BirthData south = Person(QStringLiteral("Ёлкина"), QStringLiteral("Мария"));
   south.sex = Sex::kFemale;
-  south.date = QDate(100, 1, 1);
+  south.date = {100, 1, 1};
   south.time = QTime(0, 0, 59, 250);
   south.zoneHours = -12;
   south.place = QStringLiteral("Буэнос-Айрес");
@@ -201,7 +201,7 @@ TEST_F(PersonStoreTest, TheStoreReadsAVersion1File) {
   const auto persons = store.List();
   ASSERT_TRUE(persons && persons->size() == 1) << store.lastError().toStdString();
   const BirthData& birth = persons->front().birth;
-  EXPECT_EQ(birth.date, QDate(1985, 12, 31));
+  EXPECT_EQ(birth.date, (CivilDate{1985, 12, 31}));
   EXPECT_EQ(birth.time, QTime(23, 59, 59));
   EXPECT_EQ(birth.latitude.degrees, -12);
   EXPECT_EQ(birth.longitude.minutes, 2);
