@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 
 #include "frontend/calendar_page/lunar_calendar_page.h"
+#include "frontend/calendar_page/lunar_month_grid.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/widgets/date_box.h"
 #include "frontend/widgets/spinedit.h"
@@ -58,8 +59,16 @@ void TForm1::NameControls() {
       {LunarCalendar1->MonthForwardButton, "Следующий месяц"},
       {LunarCalendar1->TodayButton, "Сегодня"},
       {LunarCalendar1->LunarDayDetails, "Лунные дни выбранной даты"},
+      {LunarCalendar1->LunarMonthGrid1, "Лунный календарь месяца"},
   };
   for (const auto& [control, name] : names) control->setAccessibleName(QString::fromUtf8(name));
+  // A drop-down list reads its chosen item as its name on Linux, and its
+  // caption through the label tied to it; so do the other captions.
+  const std::pair<QLabel*, QWidget*> captions[] = {
+      {Label26, Edit1},           {Label27, Edit2},      {Label28, Edit3},
+      {Label17, DateTimePicker1}, {Label18, DateTimePicker2}, {Label19, SpinEdit13},
+      {Label11, SpinEdit9},       {Label14, SpinEdit11}, {Label2, ComboBox1}};
+  for (const auto& [label, control] : captions) label->setBuddy(control);
   // Alt+Г: "С" belongs to "Сохранить".
   LunarCalendar1->TodayButton->setText(QStringLiteral("Се&годня"));
 }

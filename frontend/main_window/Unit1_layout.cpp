@@ -153,11 +153,11 @@ void TForm1::CreatePersonalGroup() {
   Label28 = MakeLabel(GroupBox3, "Label28", 13, 60, QStringLiteral("Отчество"));
   Edit3 = MakeEdit(GroupBox3, "Edit3", {62, 58, 139, 21});
   Label29 = MakeLabel(GroupBox3, "Label29", 38, 81, QStringLiteral("Пол"));
-  RadioButton1 = Named(new QRadioButton(QStringLiteral("М"), GroupBox3), "RadioButton1");
+  RadioButton1 = Named(new QRadioButton(QStringLiteral("&М"), GroupBox3), "RadioButton1");
   RadioButton1->move(64, 80);
   RadioButton1->adjustSize();
   RadioButton1->setChecked(true);
-  RadioButton2 = Named(new QRadioButton(QStringLiteral("Ж"), GroupBox3), "RadioButton2");
+  RadioButton2 = Named(new QRadioButton(QStringLiteral("&Ж"), GroupBox3), "RadioButton2");
   // "М" must not run into the second button's circle.
   constexpr int kButtonGap = 10;
   RadioButton2->move(std::max(96, RadioButton1->geometry().right() + 1 + kButtonGap), 80);
