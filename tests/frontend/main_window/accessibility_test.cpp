@@ -1,10 +1,12 @@
 // What a screen reader and the keyboard find on the main window: every control
-// with its own Russian name, every button with its Alt letter.
+// with its own Russian name, every button with its Alt letter, Qt's own
+// dialogs in Russian.
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTabBar>
@@ -13,6 +15,7 @@
 #include <memory>
 
 #include "frontend/main_window/Unit1.h"
+#include "frontend/resources/qt_translations.h"
 #include "tests/frontend/find_widget.h"
 
 namespace {
@@ -60,6 +63,16 @@ class AccessibilityTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
   }
   void cleanupTestCase() { form_.reset(); }
+
+  // Qt's own dialogs answer in Russian whatever the system's language (these
+  // tests run under the C locale).
+  void qtDialogsSpeakRussian() {
+    QVERIFY(LoadQtRussianTranslations(*qApp));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Удаление"), QStringLiteral("Удалить?"),
+                    QMessageBox::Yes | QMessageBox::No, form_.get());
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+  }
 
   void controlsHaveTheirOwnNames_data() {
     QTest::addColumn<QString>("control");
