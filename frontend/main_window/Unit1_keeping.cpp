@@ -48,17 +48,26 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(kButtonLeft, kFirstButtonTop + row * kButtonStep, kButtonWidth,
                       kButtonHeight);
-  // Enter on a focused button presses that button, not "Расчет".
+  // Enter stays with "Расчет", the window's default; Space presses the
+  // focused button.
   button->setAutoDefault(false);
   return button;
 }
 
+// `title` as a file name every file system takes: "Гороскоп: Иванов" becomes
+// "Гороскоп — Иванов".
+QString FileNameOf(QString title) {
+  title.replace(QRegularExpression(QStringLiteral("\\s*:\\s*")), QStringLiteral(" — "));
+  return title.replace(QRegularExpression(QStringLiteral("[/\\\\*?\"<>|]")), QStringLiteral("_"));
+}
+
+// In the documents folder, or the home folder where there is none.
 QString SuggestedPdfName(const frontend::BirthData& birth) {
   QString name = (birth.surname + QLatin1Char(' ') + birth.firstName).trimmed();
   if (name.isEmpty()) name = QStringLiteral("Гороскоп");
-  name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-      .filePath(name + QStringLiteral(".pdf"));
+  QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  if (!folder.exists()) folder = QDir::home();
+  return folder.filePath(FileNameOf(name) + QStringLiteral(".pdf"));
 }
 
 }  // namespace
@@ -158,7 +167,8 @@ void TForm1::PrintClick() {
   if (!horoscope_) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setDocName(frontend::HoroscopeTitle(*horoscope_));
+  // The print dialog offers the document's name as the file to print to.
+  printer.setDocName(FileNameOf(frontend::HoroscopeTitle(*horoscope_)));
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(QStringLiteral("Печать гороскопа"));
   if (dialog.exec() != QDialog::Accepted) return;
