@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QProcess>
 
+namespace frontend {
+
 class CalculatorProcess : public QObject {
   Q_OBJECT
 
@@ -43,3 +45,5 @@ class CalculatorProcess : public QObject {
   qint64 processGroup_ = 0;
   QByteArray output_;
 };
+
+}  // namespace frontend

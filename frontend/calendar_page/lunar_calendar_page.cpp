@@ -79,7 +79,7 @@ QString ZoneExplanation(const frontend::CalendarPlace& place) {
 }
 
 QString MonthTitle(const frontend::YearMonth& month) {
-  QString name = RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
+  QString name = frontend::RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
   if (!name.isEmpty()) name[0] = name[0].toUpper();
   return name + QLatin1Char(' ') + QString::number(month.year);
 }
@@ -177,7 +177,7 @@ void LunarCalendarPage::CreateControls() {
   connect(forward, &QShortcut::activated, this, [this] { StepMonth(1); });
 }
 
-void LunarCalendarPage::SetCalculatorFiles(const CalculatorFiles& birthRun) {
+void LunarCalendarPage::SetCalculatorFiles(const frontend::CalculatorFiles& birthRun) {
   months_.SetFiles(birthRun);
 }
 
@@ -267,7 +267,7 @@ frontend::CivilDate LunarCalendarPage::Today() const {
 
 QString LunarCalendarPage::MomentText(const frontend::LocalMoment& moment) const {
   QString text = QString::number(moment.day) + QLatin1Char(' ') +
-                 RussianLocale().monthName(moment.month, QLocale::LongFormat);
+                 frontend::RussianLocale().monthName(moment.month, QLocale::LongFormat);
   if (moment.year != month_.year) text += QLatin1Char(' ') + QString::number(moment.year);
   return text + QStringLiteral(", ") + Clock(moment.secondOfDay);
 }

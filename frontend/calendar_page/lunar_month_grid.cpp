@@ -186,7 +186,7 @@ void LunarMonthGrid::paintEvent(QPaintEvent* /*event*/) {
     const int left = column * (width() - 1) / 7;
     const int right = (column + 1) * (width() - 1) / 7;
     const QString name =
-        Capitalised(RussianLocale().standaloneDayName(column + 1, QLocale::ShortFormat));
+        Capitalised(frontend::RussianLocale().standaloneDayName(column + 1, QLocale::ShortFormat));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(left, 0, right - left, HeaderHeight()), Qt::AlignCenter, name);
   }

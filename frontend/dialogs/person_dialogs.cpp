@@ -32,7 +32,7 @@ Widget* Named(Widget* widget, const char* name) {
 }  // namespace
 
 QString PersonListLine(const frontend::BirthData& birth) {
-  QString line = FullName(birth) + QStringLiteral(" — ") + ShortDate(birth.date) +
+  QString line = FullName(birth) + QStringLiteral(" — ") + frontend::ShortDate(birth.date) +
                  QStringLiteral(", ") + birth.time.toString(QStringLiteral("H:mm"));
   if (!birth.place.isEmpty()) line += QStringLiteral(", ") + birth.place;
   return line;

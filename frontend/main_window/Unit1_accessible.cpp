@@ -65,9 +65,9 @@ void TForm1::NameControls() {
   // A drop-down list reads its chosen item as its name on Linux, and its
   // caption through the label tied to it; so do the other captions.
   const std::pair<QLabel*, QWidget*> captions[] = {
-      {Label26, Edit1},           {Label27, Edit2},      {Label28, Edit3},
+      {Label26, Edit1},           {Label27, Edit2},           {Label28, Edit3},
       {Label17, DateTimePicker1}, {Label18, DateTimePicker2}, {Label19, SpinEdit13},
-      {Label11, SpinEdit9},       {Label14, SpinEdit11}, {Label2, ComboBox1}};
+      {Label11, SpinEdit9},       {Label14, SpinEdit11},      {Label2, ComboBox1}};
   for (const auto& [label, control] : captions) label->setBuddy(control);
   // Alt+Г: "С" belongs to "Сохранить".
   LunarCalendar1->TodayButton->setText(QStringLiteral("Се&годня"));

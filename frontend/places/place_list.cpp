@@ -6,6 +6,8 @@
 #include "content/tables.h"
 #include "frontend/horoscope/windows1251.h"
 
+namespace frontend {
+
 namespace {
 
 // A whole number with an optional leading sign.
@@ -63,3 +65,5 @@ std::optional<PlaceCoordinates> ParsePlaceValue(const QString& value) {
   }
   return PlaceCoordinates{*latitudeDegrees, *latitudeMinutes, *longitudeDegrees, *longitudeMinutes};
 }
+
+}  // namespace frontend

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace frontend {
+
 struct PlaceCoordinates {
   int32_t latitudeDegrees = 0;  // negative = south
   int32_t latitudeMinutes = 0;
@@ -32,3 +34,5 @@ QString PlaceValue(const QStringList& places, const QString& name);
 // latitude degrees, latitude minutes, sign and longitude degrees, longitude
 // minutes. Nothing when any field is not a whole number.
 std::optional<PlaceCoordinates> ParsePlaceValue(const QString& value);
+
+}  // namespace frontend

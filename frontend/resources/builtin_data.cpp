@@ -19,12 +19,13 @@ content::ReferenceTables LoadBuiltInTables() {
 }
 
 QStringList LoadBuiltInPlaceList() {
-  return ReadPlaceList(LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")));
+  return frontend::ReadPlaceList(
+      LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")));
 }
 
 QStringList LoadBuiltInPlaceZones(const QStringList& places) {
-  return ReadPlaceZones(LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")),
-                        places);
+  return frontend::ReadPlaceZones(
+      LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")), places);
 }
 
 QByteArray LoadCalculatorProgram() {

@@ -25,8 +25,8 @@ TDateBox::TDateBox(QWidget* parent) : TTypedBox(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   calendar_ = new QCalendarWidget(popup_);
   calendar_->setObjectName(QStringLiteral("DateCalendar"));
-  calendar_->setLocale(RussianLocale());
-  calendar_->setFirstDayOfWeek(RussianLocale().firstDayOfWeek());
+  calendar_->setLocale(frontend::RussianLocale());
+  calendar_->setFirstDayOfWeek(frontend::RussianLocale().firstDayOfWeek());
   calendar_->setDateRange(frontend::DayOf(frontend::FirstBirthDate()),
                           frontend::DayOf(frontend::LastBirthDate()));
   calendar_->setAccessibleName(QStringLiteral("Календарь даты рождения"));
@@ -71,11 +71,11 @@ QString TDateBox::Read(const QString& text) {
 }
 
 QString TDateBox::EditingText() const {
-  return ShortDate(date_);
+  return frontend::ShortDate(date_);
 }
 
 QString TDateBox::RestingText() const {
-  return LongDate(date_);
+  return frontend::LongDate(date_);
 }
 
 void TDateBox::keyPressEvent(QKeyEvent* event) {
