@@ -68,6 +68,9 @@ std::optional<CivilDate> CivilDateFromIso(const QString& text) {
   if (!match.hasMatch()) return std::nullopt;
   const CivilDate date{match.captured(1).toInt(), match.captured(2).toInt(),
                        match.captured(3).toInt()};
+  // Earlier versions kept 5..14 October 1582; the calculator counted them as
+  // 15..24 October, which is what they are read as.
+  if (IsCalendarReformGap(date)) return CivilDateOf(DayNumberOf(date));
   if (!Exists(date)) return std::nullopt;
   return date;
 }

@@ -43,7 +43,9 @@ bool IsCalendarReformGap(const CivilDate& date);
 bool Exists(const CivilDate& date);
 
 // "yyyy-MM-dd" with the civil year, month and day, as files and JSON keep
-// dates ("1500-02-29" is a Julian leap day); and back.
+// dates ("1500-02-29" is a Julian leap day); and back, where a day skipped in
+// October 1582 is read as the day the calculator counted for it (5 October
+// as 15 October).
 QString IsoText(const CivilDate& date);
 std::optional<CivilDate> CivilDateFromIso(const QString& text);
 

@@ -12,6 +12,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -218,6 +219,33 @@ TEST_F(PersonStoreTest, TheStoreReadsAVersion1File) {
   const auto both = store.List();
   ASSERT_TRUE(both && both->size() == 2);
   EXPECT_EQ(ZoneOffsetMinutes(both->front().birth), 330);  // Кумар before Сидорова
+}
+
+// Dates are kept as the civil dates typed, Julian before 15 October 1582; a
+// day of the skipped 5..14 October an earlier version kept comes back as the
+// day the calculator counted for it.
+TEST_F(PersonStoreTest, CivilDatesComeBackAsTyped) {
+  const CivilDate dates[] = {{1500, 2, 29}, {1582, 10, 4}, {1582, 10, 15}, {100, 1, 1}};
+  {
+    PersonStore store(path_);
+    for (const CivilDate& date : dates) {
+      BirthData birth = Person(QStringLiteral("Старый"), QString::number(date.year));
+      birth.date = date;
+      ASSERT_TRUE(store.Save(birth)) << store.lastError().toStdString();
+    }
+  }
+  RawDatabase raw(path_);
+  ASSERT_TRUE(
+      raw.Exec(QStringLiteral("UPDATE persons SET birth_date = '1582-10-10'"
+                              " WHERE birth_date = '1582-10-15'")));
+  PersonStore store(path_);
+  const auto persons = store.List();
+  ASSERT_TRUE(persons && persons->size() == 4);
+  std::vector<CivilDate> back;
+  for (const SavedPerson& person : *persons) back.push_back(person.birth.date);
+  std::sort(back.begin(), back.end());
+  EXPECT_EQ(back,
+            (std::vector<CivilDate>{{100, 1, 1}, {1500, 2, 29}, {1582, 10, 4}, {1582, 10, 20}}));
 }
 
 TEST_F(PersonStoreTest, AZoneWithMinutesAndItsDatabaseNameComeBack) {
