@@ -19,6 +19,16 @@ bool RemoveOld(const QString& path) {
   return QFile::remove(path) || !QFileInfo(path).exists();
 }
 
+// The exit status the script wrote into the flag file.
+std::optional<int> ReadExitStatus(const QString& flagPath) {
+  QFile flag(flagPath);
+  if (!flag.open(QIODevice::ReadOnly)) return std::nullopt;
+  bool number = false;
+  const int status = flag.readAll().trimmed().toInt(&number);
+  if (!number) return std::nullopt;
+  return status;
+}
+
 std::optional<std::vector<std::string>> ReadTable(const QString& path) {
   QFile table(path);
   if (!table.open(QIODevice::ReadOnly)) return std::nullopt;
@@ -72,6 +82,7 @@ void CalculatorRun::ScriptFinished(bool normally) {
   // The script writes the flag after the calculator has ended, so only a
   // script that ran to its end with the flag written leaves a whole table.
   if (normally && QFileInfo::exists(files_->flagPath)) {
+    outcome.calculatorExitStatus = ReadExitStatus(files_->flagPath);
     if (auto table = ReadTable(files_->outputPath)) {
       outcome.table = std::move(*table);
       End(std::move(outcome));

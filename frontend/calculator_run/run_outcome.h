@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +31,9 @@ struct RunOutcome {
   std::string calculatorOutput;
   // A reason already in Russian, for the failures that carry one.
   QString detail;
+  // How the calculator ended, as its script recorded it in the flag file;
+  // nothing when the script did not get that far.
+  std::optional<int> calculatorExitStatus;
 
   bool ok() const { return failure == RunFailure::kNone; }
 };

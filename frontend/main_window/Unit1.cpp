@@ -22,7 +22,7 @@
 #include "frontend/dialogs/Resultdlg.h"
 #include "frontend/dialogs/progressdialog.h"
 #include "frontend/horoscope/calculation.h"
-#include "frontend/horoscope/windows1251.h"
+#include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/persons/person_store.h"
 #include "frontend/places/place_list.h"
 #include "frontend/resources/builtin_data.h"
@@ -37,7 +37,7 @@ namespace {
 const char* const kDefaultPlace = "Минск";
 
 void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
-  memo->setPlainText(JoinLines(lines));
+  memo->setPlainText(frontend::JoinLines(lines));
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "frontend/dialogs/Resultdlg.h"
 #include "frontend/dialogs/progressdialog.h"
 #include "frontend/horoscope/calculation.h"
-#include "frontend/horoscope/windows1251.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/resources/builtin_data.h"
 
@@ -25,7 +24,8 @@ frontend::Horoscope TForm1::Calculate(const frontend::BirthData& birth) {
       birth, [this](const frontend::CalculatorFiles& files) { return OKBottomDlg->Run(&files); });
   if (result.outcome.ok()) {
     QStringList table;
-    for (const std::string& line : result.outcome.table) table.append(DecodeWindows1251(line));
+    // The table is ASCII, as every file the calculator writes.
+    for (const std::string& line : result.outcome.table) table.append(QString::fromLatin1(line));
     Memo1->setPlainText(table.join(QLatin1Char('\n')));
   }
   // A run abandoned because the window closed or the program is ending is no

@@ -5,6 +5,7 @@
 
 #include "frontend/main_window/Unit1.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/named.h"
 #include "frontend/widgets/time_box.h"
 
 namespace {
@@ -18,8 +19,7 @@ constexpr int kNoteWidth = 476;
 }  // namespace
 
 void TForm1::CreateRefusalNote() {
-  RefusalNote = new QLabel(clientArea_);
-  RefusalNote->setObjectName(QStringLiteral("RefusalNote"));
+  RefusalNote = Named(new QLabel(clientArea_), "RefusalNote");
   RefusalNote->setWordWrap(true);
   RefusalNote->setFrameShape(QFrame::Box);
   RefusalNote->setMargin(3);

@@ -3,8 +3,8 @@
 #include <QRegularExpression>
 #include <string_view>
 
+#include "content/cp1251.h"
 #include "content/tables.h"
-#include "frontend/horoscope/windows1251.h"
 
 namespace frontend {
 
@@ -24,7 +24,8 @@ std::optional<int32_t> ReadWholeNumber(const QString& field) {
 
 QStringList ReadPlaceList(const QByteArray& bytes) {
   QStringList places;
-  for (const std::string& line : content::CutLines(Utf8FromWindows1251(bytes))) {
+  for (const std::string& line : content::CutLines(
+           content::Utf8FromCp1251(std::string_view(bytes.constData(), bytes.size())))) {
     places.append(QString::fromStdString(line));
   }
   return places;

@@ -11,6 +11,7 @@
 #include "frontend/birth/birth_date_range.h"
 #include "frontend/birth/russian_dates.h"
 #include "frontend/birth/typed_date.h"
+#include "frontend/widgets/named.h"
 
 namespace {
 
@@ -23,8 +24,7 @@ TDateBox::TDateBox(QWidget* parent) : TTypedBox(parent) {
   popup_ = new QWidget(this, Qt::Popup);
   auto* layout = new QVBoxLayout(popup_);
   layout->setContentsMargins(0, 0, 0, 0);
-  calendar_ = new QCalendarWidget(popup_);
-  calendar_->setObjectName(QStringLiteral("DateCalendar"));
+  calendar_ = Named(new QCalendarWidget(popup_), "DateCalendar");
   calendar_->setLocale(frontend::RussianLocale());
   calendar_->setFirstDayOfWeek(frontend::RussianLocale().firstDayOfWeek());
   calendar_->setDateRange(frontend::DayOf(frontend::FirstBirthDate()),

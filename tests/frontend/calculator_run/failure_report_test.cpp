@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <optional>
 #include <string>
 
+#include "calculator/messages.h"
 #include "calculator/table.h"
 
 namespace frontend {
@@ -44,7 +46,7 @@ TEST(CalculatorComplaint, NamesTheInputTheCalculatorRefused) {
     EXPECT_NE(complaint.find(c.named), std::string::npos) << c.message << " -> " << complaint;
   }
   // No parameter file leads there; the calculator's own text, not a copy of it.
-  const std::string notConverging = std::string("\n") + moon::kNotConvergingMessage + "\n";
+  const std::string notConverging = "\n" + std::string(moon::kNotConvergingMessage) + "\n";
   EXPECT_NE(Utf8(CalculatorComplaint(notConverging)).find("лунных дней"), std::string::npos);
   // A file name that looks like a message does not change what is found.
   EXPECT_NE(Utf8(CalculatorComplaint("Error in file bad TIME defined in line 3: bad DATE "
@@ -108,13 +110,31 @@ TEST(FailureReport, SaysWhyWhenTheCalculatorHadNothingToSay) {
   };
   EXPECT_NE(reason(RunFailure::kTimedOut).find("не закончил расчет"), std::string::npos);
   EXPECT_NE(reason(RunFailure::kNotStarted).find("не удалось запустить"), std::string::npos);
-  // The shell's own complaint about a program it cannot run is no calculator output.
-  EXPECT_NE(reason(RunFailure::kNoTable, "sh: 1: ./~moon1.exe: Permission denied\n")
-                .find("не удалось запустить"),
-            std::string::npos);
-  EXPECT_NE(reason(RunFailure::kNoTable, "Load parameters from file ~moon1.in - OK\n")
-                .find("не записав таблицу"),
-            std::string::npos);
+  // Without a table, the calculator's exit status as the script recorded it
+  // tells what happened: a program that started and failed is not one that
+  // could not be started.
+  const struct {
+    std::optional<int> exitStatus;
+    const char* output;
+    const char* named;
+  } withoutTable[] = {
+      {127, "sh: 1: ./~moon1.exe: not found\n", "не удалось запустить (код 127)"},
+      {126, "sh: 1: ./~moon1.exe: Permission denied\n", "не удалось запустить (код 126)"},
+      {100, "Error in file ~moon1.in: bad TIME defined in line 3\n", "не принял время"},
+      {255, "Load parameters from file ~moon1.in - OK\n", "вне диапазона дат"},
+      {3, "Load parameters from file ~moon1.in - OK\n", "не смог найти начала лунных дней"},
+      {1, "Load parameters from file ~moon1.in - OK\n", "завершился с кодом 1"},
+      {137, "Load parameters from file ~moon1.in - OK\n", "остановлен сигналом 9"},
+      {std::nullopt, "", "прерван"},
+  };
+  for (const auto& c : withoutTable) {
+    RunOutcome outcome;
+    outcome.failure = RunFailure::kNoTable;
+    outcome.calculatorOutput = c.output;
+    outcome.calculatorExitStatus = c.exitStatus;
+    const std::string text = Utf8(FailureReason(outcome));
+    EXPECT_NE(text.find(c.named), std::string::npos) << c.output << " -> " << text;
+  }
   EXPECT_NE(reason(RunFailure::kNoLunarDay).find("нет лунного дня"), std::string::npos);
   const QString directoryReason =
       QStringLiteral("Временный каталог смонтирован без права запуска.");
