@@ -65,7 +65,7 @@ bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList&
     const auto minutes = ReadZoneOffset(*typed);
     if (!minutes || *minutes < kFirstZoneMinutes || *minutes > kLastZoneMinutes) {
       *error = QStringLiteral(
-                   "--zone «%1»: нужна разница с гринвичем от -12 до +14: целые часы (3), часы и "
+                   "--zone «%1»: нужна разница с Гринвичем от -12 до +14: целые часы (3), часы и "
                    "минуты (5:30, -3:30) или часы с дробью (5,5).")
                    .arg(*typed);
       return false;
@@ -80,15 +80,15 @@ bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList&
     if (placeLine < 0) {
       *error = autoZone ? QStringLiteral(
                               "--auto-zone берет часовой пояс места из списка программы: укажите "
-                              "--place НАЗВАНИЕ из списка или разницу с гринвичем --zone.")
+                              "--place НАЗВАНИЕ из списка или разницу с Гринвичем --zone.")
                         : QStringLiteral(
-                              "Не указана разница с гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ (от "
+                              "Не указана разница с Гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ (от "
                               "-12 до +14), или --place из списка программы, чтобы взять "
                               "часовой пояс места.");
     } else {
       *error = QStringLiteral(
                    "Часовой пояс места «%1» неизвестен этой системе; укажите разницу с "
-                   "гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ.")
+                   "Гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ.")
                    .arg(birth.place);
     }
     return false;

@@ -5,7 +5,7 @@
 #include "frontend/persons/person_store.h"
 
 void ShowStoreError(QWidget* parent, const frontend::PersonStore& store) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Сохранённые люди"), store.lastError(),
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Сохраненные люди"), store.lastError(),
                   QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("StoreErrorBox"));
   if (!store.lastErrorDetail().isEmpty()) box.setDetailedText(store.lastErrorDetail());

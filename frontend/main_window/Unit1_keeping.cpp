@@ -78,7 +78,7 @@ void TForm1::CreateKeepingButtons() {
   SaveButton->setToolTip(QStringLiteral("Сохранить фамилию, имя и данные рождения (Ctrl+S)"));
   PersonsButton = MakeButton(area, "PersonsButton", QStringLiteral("&Люди…"), 1);
   PersonsButton->setToolTip(
-      QStringLiteral("Сохранённые люди: открыть, переименовать, удалить (Ctrl+O)"));
+      QStringLiteral("Сохраненные люди: открыть, переименовать, удалить (Ctrl+O)"));
   ShareButton = MakeButton(area, "ShareButton", QStringLiteral("&Документ"), 2);
   ShareButton->setToolTip(QStringLiteral("Печать, PDF и копирование гороскопа"));
 

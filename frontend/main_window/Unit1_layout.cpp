@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "content/compose.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/main_window/tab_rows.h"
 #include "frontend/widgets/date_box.h"
@@ -313,6 +314,9 @@ void TForm1::CreateLunarSubPages() {
 void TForm1::CreateWeekDayPage() {
   TabSheet8 = AddPage(PageControl1, "TabSheet8", QStringLiteral("Гороскоп по дням недели"));
   Memo14 = MakeMemo(TabSheet8, "Memo14", {0, 2, 785, 207});
+  WeekDayNoteLabel =
+      MakeLabel(TabSheet8, "WeekDayNoteLabel", 8, 216,
+                QString::fromUtf8(content::kWeekDayNote.data(), content::kWeekDayNote.size()));
 }
 
 // The form's order, then the three buttons under "Расчет" in their own order.

@@ -127,25 +127,25 @@ bool PersonStore::Open(bool create) {
   const QFileInfo file(path_);
   if (!file.exists() && !create) return true;
   if (file.exists() && !file.isFile()) {
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), QStringLiteral("это не файл"),
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), QStringLiteral("это не файл"),
                   true);
   }
   if (!file.exists() && !QDir().mkpath(file.absolutePath())) {
     return Failed(QStringLiteral("Не удалось сохранить"),
-                  QStringLiteral("не удаётся создать папку «%1»")
+                  QStringLiteral("не удается создать папку «%1»")
                       .arg(QDir::toNativeSeparators(file.absolutePath())));
   }
   QSqlDatabase database = QSqlDatabase::contains(connection_)
                               ? QSqlDatabase::database(connection_, false)
                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
   if (!database.isValid()) {
-    return Failed(QStringLiteral("Сохранённые люди недоступны"),
+    return Failed(QStringLiteral("Сохраненные люди недоступны"),
                   QStringLiteral("нет драйвера SQLite для Qt (пакет libqt6sql6-sqlite)"));
   }
   database.setDatabaseName(path_);
   database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   if (!database.open()) {
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), database.lastError(),
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), database.lastError(),
                   file.exists());
   }
   // SQLite reads the file only now; a damaged or foreign file fails here,
@@ -156,15 +156,15 @@ bool PersonStore::Open(bool create) {
     const QSqlError error = check.lastError();
     check.finish();
     database.close();
-    if (error.isValid()) return Failed(QStringLiteral("Сохранённые люди недоступны"), error, true);
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), QStringLiteral("файл повреждён"),
+    if (error.isValid()) return Failed(QStringLiteral("Сохраненные люди недоступны"), error, true);
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), QStringLiteral("файл поврежден"),
                   true);
   }
   check.finish();
   QString problem;
   if (!MigrateSchema(database, PersonSchemaSteps(), &problem)) {
     database.close();
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), problem, file.exists());
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), problem, file.exists());
   }
   open_ = true;
   return true;
@@ -180,7 +180,7 @@ std::optional<std::vector<SavedPerson>> PersonStore::List() {
           "SELECT id, surname, first_name, patronymic, sex, birth_date, birth_time, zone_hours,"
           " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes,"
           " zone_minutes, zone_name FROM persons"))) {
-    Failed(QStringLiteral("Не удалось прочитать сохранённых людей"), query.lastError());
+    Failed(QStringLiteral("Не удалось прочитать сохраненных людей"), query.lastError());
     return std::nullopt;
   }
   while (query.next()) {

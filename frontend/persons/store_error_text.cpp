@@ -19,7 +19,7 @@ QString RussianReasonOf(const QSqlError& error) {
         return QStringLiteral("ошибка чтения или записи на диске");
       case 11:  // SQLITE_CORRUPT
       case 26:  // SQLITE_NOTADB
-        return QStringLiteral("файл повреждён или это не файл сохраненных людей");
+        return QStringLiteral("файл поврежден или это не файл сохраненных людей");
       case 13:  // SQLITE_FULL
         return QStringLiteral("на диске нет места");
       case 14:  // SQLITE_CANTOPEN

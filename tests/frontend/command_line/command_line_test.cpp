@@ -184,6 +184,27 @@ TEST_F(CommandLineTest, EveryMistakeIsNamed) {
   EXPECT_NE(ErrorOf("--text --date").find("--date"), std::string::npos);
 }
 
+// A day the calendar lacks is told apart from a date written in another form.
+TEST_F(CommandLineTest, TheDateMessageSaysWhatIsWrongWithTheDate) {
+  const struct {
+    const char* date;
+    const char* said;
+  } cases[] = {
+      {"31.02.1990", "«31.02.1990»: Такой даты нет: в феврале 1990 года 28 дней"},
+      {"2023-02-29", "«2023-02-29»: Такой даты нет: в феврале 2023 года 28 дней"},
+      {"31.04.1990", "«31.04.1990»: Такой даты нет: в апреле 30 дней"},
+      {"10.10.1582", "«10.10.1582»: Такой даты нет"},
+      {"1990/05/17", "Дата не распознана"},
+      {"01.11.3995", "допустимы даты с 1 января 100 г. по 31 октября 3995 г."},
+      {"0099-12-31", "допустимы даты с 1 января 100 г. по 31 октября 3995 г."},
+  };
+  for (const auto& c : cases) {
+    const std::string error = ErrorOf(
+        (std::string("--text --time 14:30 --zone 3 --place Минск --date ") + c.date).c_str());
+    EXPECT_NE(error.find(c.said), std::string::npos) << c.date << ": " << error;
+  }
+}
+
 TEST_F(CommandLineTest, HelpWinsOverEverythingAndSpeaksOneLanguage) {
   EXPECT_TRUE(Parse("--text --frob -h").help);
   const QString russian = CommandLineHelp(HelpLanguage::kRussian);
