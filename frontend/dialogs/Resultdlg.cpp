@@ -38,7 +38,7 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent) {
   StaticText1->setWordWrap(true);
   StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  OKBtn = new QPushButton(QStringLiteral("OK"), this);
+  OKBtn = new QPushButton(QStringLiteral("&OK"), this);
   OKBtn->setObjectName(QStringLiteral("OKBtn"));
   OKBtn->setGeometry(7, kButtonTop, 75, 25);
   OKBtn->setDefault(true);

@@ -1,6 +1,7 @@
 #include "frontend/dialogs/store_error_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "frontend/persons/person_store.h"
 
@@ -8,6 +9,7 @@ void ShowStoreError(QWidget* parent, const frontend::PersonStore& store) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Сохраненные люди"), store.lastError(),
                   QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("StoreErrorBox"));
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
   if (!store.lastErrorDetail().isEmpty()) box.setDetailedText(store.lastErrorDetail());
   box.exec();
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 #include "frontend/birth/birth_date_range.h"
@@ -31,14 +32,8 @@ TDateBox::TDateBox(QWidget* parent) : TTypedBox(parent) {
                           frontend::DayOf(frontend::LastBirthDate()));
   calendar_->setAccessibleName(QStringLiteral("Календарь даты рождения"));
   layout->addWidget(calendar_);
-  connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate day) {
-    popup_->hide();
-    setDate(day);
-  });
-  connect(calendar_, &QCalendarWidget::activated, this, [this](QDate day) {
-    popup_->hide();
-    setDate(day);
-  });
+  connect(calendar_, &QCalendarWidget::clicked, this, &TDateBox::TakePickedCell);
+  connect(calendar_, &QCalendarWidget::activated, this, &TDateBox::TakePickedCell);
   connect(calendar_, &QCalendarWidget::currentPageChanged, this, &TDateBox::FollowEra);
 
   QAction* open = addAction(style()->standardIcon(QStyle::SP_TitleBarUnshadeButton),
@@ -90,10 +85,8 @@ void TDateBox::keyPressEvent(QKeyEvent* event) {
 void TDateBox::ShowCalendar() {
   // The calendar shows the date the box holds; a refused text is no date.
   const frontend::CivilDate shown = date_;
-  calendar_->setCalendar(QCalendar(frontend::MonthOf(shown) < kFirstGregorianMonth
-                                       ? QCalendar::System::Julian
-                                       : QCalendar::System::Gregorian));
-  calendar_->setSelectedDate(frontend::DayOf(shown));
+  SetPageCalendar(frontend::MonthOf(shown) < kFirstGregorianMonth);
+  calendar_->setSelectedDate(CellOf(shown));
   popup_->adjustSize();
   QPoint below = mapToGlobal(QPoint(0, height()));
   if (const QScreen* screen = this->screen()) {
@@ -112,8 +105,38 @@ void TDateBox::FollowEra(int year, int month) {
   if (julian == before) return;
   // The page's first day, kept as the same day under the other calendar.
   const QDate first = calendar_->calendar().dateFromParts(year, month, 1);
-  calendar_->setCalendar(
-      QCalendar(before ? QCalendar::System::Julian : QCalendar::System::Gregorian));
+  SetPageCalendar(before);
   const QCalendar::YearMonthDay parts = calendar_->calendar().partsFromDate(first);
   calendar_->setCurrentPage(parts.year, parts.month);
+}
+
+void TDateBox::SetPageCalendar(bool julian) {
+  calendar_->setCalendar(
+      QCalendar(julian ? QCalendar::System::Julian : QCalendar::System::Gregorian));
+  // The days skipped in October 1582 are struck out wherever the page's
+  // calendar puts them; the formats go by the cell's day, so they are set
+  // again for each calendar.
+  calendar_->setDateTextFormat(QDate(), QTextCharFormat());
+  QTextCharFormat skipped;
+  skipped.setForeground(calendar_->palette().color(QPalette::Disabled, QPalette::Text));
+  skipped.setFontStrikeOut(true);
+  skipped.setToolTip(QStringLiteral("Этого дня не было: после 4 октября 1582 г. сразу шло 15-е"));
+  for (int day = 5; day <= 14; ++day) {
+    calendar_->setDateTextFormat(calendar_->calendar().dateFromParts(1582, 10, day), skipped);
+  }
+}
+
+QDate TDateBox::CellOf(const frontend::CivilDate& date) const {
+  return calendar_->calendar().dateFromParts(date.year, date.month, date.day);
+}
+
+void TDateBox::TakePickedCell(QDate cell) {
+  // A cell means the day its number and page name in the page's calendar, so
+  // that 1 October 1582 on the Gregorian page is the Julian 1 October the
+  // calculator counts, not the day 10 days earlier Qt's clock would make of it.
+  const QCalendar::YearMonthDay parts = calendar_->calendar().partsFromDate(cell);
+  const frontend::CivilDate picked{parts.year, parts.month, parts.day};
+  if (!frontend::Exists(picked)) return;  // a skipped day: the pop-up stays open
+  popup_->hide();
+  setDate(picked);
 }

@@ -39,6 +39,10 @@ class TDateBox : public TTypedBox {
   void TakeDate(const frontend::CivilDate& date);
   // The calendar pages in the calendar of their own time.
   void FollowEra(int year, int month);
+  void SetPageCalendar(bool julian);
+  // The cell showing `date` on a page of the calendar in use.
+  QDate CellOf(const frontend::CivilDate& date) const;
+  void TakePickedCell(QDate cell);
 
   frontend::CivilDate date_{2000, 1, 1};
   QWidget* popup_ = nullptr;

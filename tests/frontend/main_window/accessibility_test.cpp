@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "frontend/dialogs/Resultdlg.h"
+#include "frontend/dialogs/person_dialogs.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/resources/qt_translations.h"
 #include "tests/frontend/find_widget.h"
@@ -126,6 +128,23 @@ class AccessibilityTest : public QObject {
       letters.insert(mnemonic);
     }
     QVERIFY(letters.size() >= 7);  // Расчет, the three under it, the sexes, today
+  }
+
+  // The dialogs the main window opens close by Alt and a letter too: their
+  // buttons, Qt's own «OK» among them, each have one.
+  void dialogButtonsHaveAltLetters() {
+    TOKBottomDlg1 result;
+    TRenameDlg rename(frontend::BirthData{});
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&result, &rename}) {
+      QSet<QKeySequence> letters;
+      for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+        QVERIFY2(!mnemonic.isEmpty(), qPrintable(dialog->objectName() + ": " + button->text()));
+        QVERIFY2(!letters.contains(mnemonic), qPrintable(button->text()));
+        letters.insert(mnemonic);
+      }
+      QVERIFY(!letters.isEmpty());
+    }
   }
 };
 
