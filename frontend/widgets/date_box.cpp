@@ -136,7 +136,11 @@ void TDateBox::TakePickedCell(QDate cell) {
   // calculator counts, not the day 10 days earlier Qt's clock would make of it.
   const QCalendar::YearMonthDay parts = calendar_->calendar().partsFromDate(cell);
   const frontend::CivilDate picked{parts.year, parts.month, parts.day};
-  if (!frontend::Exists(picked)) return;  // a skipped day: the pop-up stays open
+  if (!frontend::Exists(picked)) {
+    // A skipped day: the pop-up stays open on the date the box holds.
+    calendar_->setSelectedDate(CellOf(date_));
+    return;
+  }
   popup_->hide();
   setDate(picked);
 }
