@@ -15,7 +15,6 @@
 #include <QTextBrowser>
 #include <memory>
 
-#include "frontend/birth/russian_dates.h"
 #include "frontend/calendar_page/lunar_calendar_page.h"
 #include "frontend/calendar_page/lunar_month_grid.h"
 #include "frontend/main_window/Unit1.h"
@@ -24,16 +23,6 @@
 #include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 #include "tests/frontend/find_widget.h"
-
-namespace {
-
-QString MonthTitle(const frontend::YearMonth& month) {
-  QString name = frontend::RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
-  name[0] = name[0].toUpper();
-  return name + QLatin1Char(' ') + QString::number(month.year);
-}
-
-}  // namespace
 
 class LunarCalendarWindowTest : public QObject {
   Q_OBJECT
@@ -76,7 +65,10 @@ class LunarCalendarWindowTest : public QObject {
     Open();
     QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
     const frontend::CivilDate today = Page().Today();
-    QCOMPARE(Find<QLabel>(*form_, "MonthCaption")->text(), MonthTitle(frontend::MonthOf(today)));
+    QVERIFY(Grid().month() == frontend::MonthOf(today));
+    QVERIFY(Find<QLabel>(*form_, "MonthCaption")
+                ->text()
+                .endsWith(QLatin1Char(' ') + QString::number(today.year)));
     QVERIFY(Find<QLabel>(*form_, "PlaceCaption")->text().contains(QStringLiteral("Минск")));
     QVERIFY(Grid().selected() == today);
     // The birth calculation at start-up took now at Минск: its lunar day is
@@ -100,18 +92,21 @@ class LunarCalendarWindowTest : public QObject {
   void movesBetweenMonthsAndBackToToday() {
     Open();
     QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
-    const frontend::YearMonth now = frontend::MonthOf(Page().Today());
-    auto* caption = Find<QLabel>(*form_, "MonthCaption");
-    QTest::keyClick(&Grid(), Qt::Key_PageDown);
-    QCOMPARE(caption->text(), MonthTitle(frontend::AddMonths(now, 1)));
+    Page().ShowMonth({2026, 2});
     QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    auto* caption = Find<QLabel>(*form_, "MonthCaption");
+    QCOMPARE(caption->text(), QStringLiteral("Февраль 2026"));
+    QTest::keyClick(&Grid(), Qt::Key_PageDown);
+    QCOMPARE(caption->text(), QStringLiteral("Март 2026"));
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    // Back over the turn of the year.
     for (int i = 0; i < 3; ++i) QTest::keyClick(&Grid(), Qt::Key_PageUp);
-    QCOMPARE(caption->text(), MonthTitle(frontend::AddMonths(now, -2)));
+    QCOMPARE(caption->text(), QStringLiteral("Декабрь 2025"));
     QTest::mouseClick(Find<QPushButton>(*form_, "MonthBackButton"), Qt::LeftButton);
-    QCOMPARE(caption->text(), MonthTitle(frontend::AddMonths(now, -3)));
+    QCOMPARE(caption->text(), QStringLiteral("Ноябрь 2025"));
     QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
     QTest::mouseClick(Find<QPushButton>(*form_, "TodayButton"), Qt::LeftButton);
-    QCOMPARE(caption->text(), MonthTitle(now));
+    QVERIFY(Grid().month() == frontend::MonthOf(Page().Today()));
     QVERIFY(Grid().selected() == Page().Today());
 
     // The ends of the calculator's range: the buttons stop there.
