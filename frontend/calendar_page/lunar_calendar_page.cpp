@@ -21,6 +21,7 @@
 
 #include "frontend/birth/russian_dates.h"
 #include "frontend/calendar_page/lunar_month_grid.h"
+#include "frontend/dialogs/save_location.h"
 #include "frontend/lunar_calendar/calendar_day_lines.h"
 #include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/lunar_calendar/lunar_day_texts.h"
@@ -412,9 +413,10 @@ void LunarCalendarPage::ExportClick(int32_t count) {
                                 .arg(place_.name)
                                 .arg(month_.year)
                                 .arg(month_.month, 2, 10, QLatin1Char('0'));
-  QString path = QFileDialog::getSaveFileName(this, title, suggested,
+  QString path = QFileDialog::getSaveFileName(this, title, frontend::SuggestedSavePath(suggested),
                                               QStringLiteral("Календарь iCalendar (*.ics)"));
   if (path.isEmpty()) return;
+  frontend::RememberSaveFolder(path);
   if (!path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)) path += QStringLiteral(".ics");
   if (const QString problem = ExportICalendar(path, count); !problem.isEmpty()) {
     QMessageBox::warning(this, title, problem);
@@ -438,13 +440,14 @@ void LunarCalendarPage::PrintClick() {
 void LunarCalendarPage::PdfClick() {
   if (!LunarMonthGrid1->hasLunarDays()) return;
   const QString title = QStringLiteral("Сохранить месяц как PDF");
-  QString path = QFileDialog::getSaveFileName(this, title,
-                                              QStringLiteral("Лунный календарь %1 %2-%3.pdf")
-                                                  .arg(place_.name)
-                                                  .arg(month_.year)
-                                                  .arg(month_.month, 2, 10, QLatin1Char('0')),
+  const QString suggested = QStringLiteral("Лунный календарь %1 %2-%3.pdf")
+                                .arg(place_.name)
+                                .arg(month_.year)
+                                .arg(month_.month, 2, 10, QLatin1Char('0'));
+  QString path = QFileDialog::getSaveFileName(this, title, frontend::SuggestedSavePath(suggested),
                                               QStringLiteral("PDF (*.pdf)"));
   if (path.isEmpty()) return;
+  frontend::RememberSaveFolder(path);
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   if (const QString problem = WritePdf(path); !problem.isEmpty()) {
     QMessageBox::warning(this, title, problem);

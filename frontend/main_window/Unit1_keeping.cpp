@@ -22,6 +22,7 @@
 #include "frontend/main_window/Unit1.h"
 
 #include "frontend/dialogs/person_dialogs.h"
+#include "frontend/dialogs/save_location.h"
 #include "frontend/dialogs/store_error_box.h"
 #include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/horoscope/horoscope_text.h"
@@ -177,10 +178,12 @@ void TForm1::PrintClick() {
 
 void TForm1::SavePdfClick() {
   if (!horoscope_) return;
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как PDF"),
-                                              SuggestedPdfName(horoscope_->birth),
-                                              QStringLiteral("PDF (*.pdf)"));
+  QString path =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как PDF"),
+                                   frontend::SuggestedSavePath(SuggestedPdfName(horoscope_->birth)),
+                                   QStringLiteral("PDF (*.pdf)"));
   if (path.isEmpty()) return;
+  frontend::RememberSaveFolder(path);
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   QString problem;
   if (!WriteHoroscopePdf(*horoscope_, Image1Canvas, path, &problem)) {
