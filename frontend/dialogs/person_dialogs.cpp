@@ -168,7 +168,8 @@ TRenameDlg::TRenameDlg(const frontend::BirthData& birth, QWidget* parent) : QDia
   form->addRow(QStringLiteral("Имя"), FirstNameEdit);
   form->addRow(QStringLiteral("Отчество"), PatronymicEdit);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+  // Not "OK": its Latin O would look like the Cyrillic О of «Отмена».
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Сохранить"));
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Отмена"));
   connect(buttons, &QDialogButtonBox::accepted, this, &TRenameDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &TRenameDlg::reject);
