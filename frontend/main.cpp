@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "frontend/Unit1.h"
-#include "frontend/command_line_run.h"
-#include "frontend/core/command_line.h"
-#include "frontend/core/termination.h"
-#include "frontend/resources.h"
+#include "frontend/calculator_run/termination.h"
+#include "frontend/command_line/command_line.h"
+#include "frontend/command_line/command_line_run.h"
+#include "frontend/main_window/Unit1.h"
+#include "frontend/resources/resources.h"
 
 int main(int argc, char* argv[]) {
   QStringList arguments;

@@ -35,5 +35,5 @@ add_custom_command(OUTPUT ${moon_exe_source}
 # nothing refers to them; they only register the resource at start-up.
 add_library(moon_exe_resource OBJECT ${moon_exe_source})
 target_link_libraries(moon_exe_resource PRIVATE Qt6::Core)
-add_dependencies(frontend_window moon_exe_resource)
-target_link_libraries(frontend_window INTERFACE "$<TARGET_OBJECTS:moon_exe_resource>")
+add_dependencies(frontend_resources moon_exe_resource)
+target_link_libraries(frontend_resources INTERFACE "$<TARGET_OBJECTS:moon_exe_resource>")

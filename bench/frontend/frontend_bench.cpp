@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "bench/frontend/timings.h"
-#include "frontend/Resultdlg.h"
-#include "frontend/Unit1.h"
-#include "frontend/progressdialog.h"
+#include "frontend/dialogs/Resultdlg.h"
+#include "frontend/dialogs/progressdialog.h"
+#include "frontend/main_window/Unit1.h"
 
 namespace {
 

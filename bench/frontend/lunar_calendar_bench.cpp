@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "bench/frontend/timings.h"
-#include "frontend/Unit1.h"
-#include "frontend/lunar_calendar_page.h"
-#include "frontend/lunar_month_grid.h"
+#include "frontend/calendar_page/lunar_calendar_page.h"
+#include "frontend/calendar_page/lunar_month_grid.h"
+#include "frontend/main_window/Unit1.h"
 
 namespace {
 

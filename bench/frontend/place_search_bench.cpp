@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "frontend/core/place_list.h"
-#include "frontend/core/place_search.h"
+#include "frontend/places/place_list.h"
+#include "frontend/places/place_search.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);

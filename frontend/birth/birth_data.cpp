@@ -1,0 +1,56 @@
+#include "frontend/birth/birth_data.h"
+
+#include "frontend/birth/calculator_clock.h"
+
+namespace frontend {
+namespace {
+
+LocalMoment EnteredMoment(const BirthData& birth) {
+  return {birth.date.year(), birth.date.month(), birth.date.day(),
+          birth.time.msecsSinceStartOfDay() / 1000};
+}
+
+CalculatorClock ClockOf(const BirthData& birth) {
+  return CalculatorClockOf(EnteredMoment(birth), ZoneOffsetMinutes(birth));
+}
+
+}  // namespace
+
+int32_t ZoneOffsetMinutes(const BirthData& birth) {
+  return birth.zoneHours * 60 + birth.zoneMinutes;
+}
+
+void SetZoneOffsetMinutes(BirthData& birth, int32_t minutes) {
+  birth.zoneHours = minutes / 60;  // toward zero, so both parts share the sign
+  birth.zoneMinutes = minutes % 60;
+}
+
+CalculatorInput CalculatorInputOf(const BirthData& birth) {
+  return CalculatorInputAt(ClockOf(birth), birth.latitude, birth.longitude);
+}
+
+CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const DegreesMinutes& latitude,
+                                  const DegreesMinutes& longitude) {
+  CalculatorInput input;
+  input.day = clock.moment.day;
+  input.month = clock.moment.month;
+  input.year = clock.moment.year;
+  input.hour = clock.moment.secondOfDay / 3600;
+  input.minute = clock.moment.secondOfDay / 60 % 60;
+  input.timeZone = clock.zoneHours;
+  input.latitudeDegrees = latitude.degrees;
+  input.latitudeMinutes = latitude.minutes;
+  input.longitudeDegrees = longitude.degrees;
+  input.longitudeMinutes = longitude.minutes;
+  return input;
+}
+
+LocalMoment BirthMomentOf(const BirthData& birth) {
+  return ClockOf(birth).moment;
+}
+
+content::BirthDate CompositionDateOf(const BirthData& birth) {
+  return {birth.date.year(), birth.date.month(), birth.date.day()};
+}
+
+}  // namespace frontend

@@ -1,0 +1,31 @@
+#include "frontend/lunar_calendar/calendar_run_files.h"
+
+#include <QFile>
+
+namespace frontend {
+namespace {
+
+QString CalendarFile(const CalculatorFiles& birthRun, const char* extension) {
+  return birthRun.temporaryDirectory + QStringLiteral("~luna") +
+         QString::number(birthRun.runNumber) + QLatin1String(extension);
+}
+
+}  // namespace
+
+CalculatorFiles CalendarRunFilesOf(const CalculatorFiles& birthRun) {
+  CalculatorFiles files = birthRun;
+  files.scriptPath = CalendarFile(birthRun, ".bat");
+  files.flagPath = CalendarFile(birthRun, ".fla");
+  files.parameterPath = CalendarFile(birthRun, ".in");
+  files.outputPath = CalendarFile(birthRun, ".out");
+  files.runLock = -1;
+  return files;
+}
+
+void RemoveCalendarRunFiles(const CalculatorFiles& birthRun) {
+  for (const char* extension : {".bat", ".fla", ".in", ".out"}) {
+    QFile::remove(CalendarFile(birthRun, extension));
+  }
+}
+
+}  // namespace frontend

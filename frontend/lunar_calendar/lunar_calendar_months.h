@@ -1,0 +1,76 @@
+// The months of the lunar calendar: computed by calendar runs of the
+// calculator, a few months per run, and kept, so that a month once computed
+// for a place shows at once. While the wanted month is shown, the months next
+// to it are computed ahead.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <list>
+#include <map>
+#include <optional>
+
+#include "frontend/lunar_calendar/calendar_run.h"
+#include "frontend/lunar_calendar/lunar_month.h"
+
+namespace frontend {
+
+// The months the calendar offers: those of the birth dates the calculator can
+// take (birth_date_range.h).
+YearMonth FirstCalendarMonth();
+YearMonth LastCalendarMonth();
+
+// Why a month could not be had, in Russian, for the page.
+QString CalendarFailureText(const RunOutcome& outcome);
+
+class LunarCalendarMonths : public QObject {
+  Q_OBJECT
+
+ public:
+  // Lunations per run: the new moon before the first month's start and about
+  // five months after it, 3 to 4 ms of the calculator's time.
+  static constexpr int32_t kLunationsPerRun = 6;
+  // Months kept per place, and places kept.
+  static constexpr std::size_t kMonthsPerPlace = 600;
+  static constexpr std::size_t kPlacesKept = 8;
+
+  explicit LunarCalendarMonths(QObject* parent = nullptr);
+
+  void SetFiles(const CalculatorFiles& birthRun) { run_.SetFiles(birthRun); }
+  CalendarRun& run() { return run_; }
+
+  // Wants `month` at `place`: monthReady() at once when it is known, else
+  // once a run has computed it, or monthFailed() with the reason. A month
+  // outside the calendar's range fails at once. A place other than the last
+  // one ends the run under way.
+  void Want(const CalendarPlace& place, const YearMonth& month);
+
+  // The month, when computed for the place.
+  const LunarMonth* Known(const CalendarPlace& place, const YearMonth& month) const;
+  bool computing() const { return run_.running(); }
+
+ signals:
+  void monthReady(const frontend::YearMonth& month);
+  void monthFailed(const frontend::YearMonth& month, const QString& reason);
+
+ private:
+  using Months = std::map<YearMonth, LunarMonth>;
+
+  Months& MonthsOf(const CalendarPlace& place);
+  // Starts the run the wanted month needs, else one for a neighbour of it.
+  void StartNext();
+  void StartFor(const YearMonth& target, const YearMonth& firstMonth);
+  void RunFinished(const CalendarRunRequest& request, const RunOutcome& outcome);
+
+  CalendarRun run_;
+  // Most recently used place first.
+  std::list<std::pair<CalendarPlace, Months>> places_;
+  CalendarPlace place_;
+  std::optional<YearMonth> wanted_;
+  bool wantedAnswered_ = false;  // monthReady() or monthFailed() given for it
+  YearMonth target_;             // the month the run under way is for
+  // Months whose run failed since the last Want() of them; not computed ahead.
+  std::map<YearMonth, QString> failed_;
+};
+
+}  // namespace frontend

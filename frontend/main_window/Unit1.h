@@ -1,0 +1,272 @@
+// The main window: birth data inputs, the place list and the three result pages.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "content/compose.h"
+#include "frontend/birth/birth_data.h"
+#include "frontend/calculator_run/run_outcome.h"
+#include "frontend/horoscope/horoscope.h"
+#include "frontend/places/zone_note.h"
+
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QTabWidget;
+class QTimeEdit;
+class QTimer;
+class LunarCalendarPage;
+class TOKBottomDlg;
+class TOKBottomDlg1;
+class TPlaceSearchPopup;
+class TSpinEdit;
+class TZoneSpinEdit;
+
+// Temporary files and buffers of the calculator run; defined with the run.
+struct CalculatorFiles;
+namespace frontend {
+class PersonStore;
+}
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Client area at 96 dots per inch, and the outer top-left corner on the screen.
+  static constexpr int kClientWidth = 794;
+  static constexpr int kClientHeight = 714;
+  static constexpr QPoint kDesignedPosition{234, 49};
+
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Event handlers, named after the window's events.
+  void Button1Click();
+  // The birth data as the controls hold it now.
+  frontend::BirthData ReadBirthData() const;
+  void ComboBox1Change();
+  void Timer1Timer();
+
+  // The dialogs of the calculator run, created after the main window.
+  TOKBottomDlg* OKBottomDlg = nullptr;
+  TOKBottomDlg1* OKBottomDlg1 = nullptr;
+
+  // Personal data.
+  QGroupBox* GroupBox3 = nullptr;
+  QLabel* Label26 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QLabel* Label27 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QLabel* Label28 = nullptr;
+  QLineEdit* Edit3 = nullptr;
+  QLabel* Label29 = nullptr;
+  QRadioButton* RadioButton1 = nullptr;
+  QRadioButton* RadioButton2 = nullptr;
+
+  // Birth date and time.
+  QGroupBox* GroupBox2 = nullptr;
+  QLabel* Label17 = nullptr;
+  QDateEdit* DateTimePicker1 = nullptr;
+  QLabel* Label18 = nullptr;
+  QTimeEdit* DateTimePicker2 = nullptr;
+  QLabel* Label19 = nullptr;
+  TZoneSpinEdit* SpinEdit13 = nullptr;  // hours (and minutes) east of Greenwich
+  QLabel* Label3 = nullptr;
+  QLabel* ZoneNoteLabel = nullptr;  // where the zone's value came from
+
+  // Birth place.
+  QGroupBox* GroupBox1 = nullptr;
+  QLabel* Label11 = nullptr;
+  TSpinEdit* SpinEdit9 = nullptr;  // latitude degrees, negative = south
+  QLabel* Label15 = nullptr;
+  TSpinEdit* SpinEdit10 = nullptr;  // latitude minutes
+  QLabel* Label13 = nullptr;
+  QLabel* Label14 = nullptr;
+  TSpinEdit* SpinEdit11 = nullptr;  // longitude degrees, negative = west
+  QLabel* Label12 = nullptr;
+  TSpinEdit* SpinEdit12 = nullptr;  // longitude minutes
+  QLabel* Label16 = nullptr;
+  QLabel* Label2 = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  TPlaceSearchPopup* PlaceSearch = nullptr;  // typing in ComboBox1 searches the list
+
+  QPlainTextEdit* Memo3 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;  // never shown; receives the lunar-day table
+  QTabWidget* PageControl1 = nullptr;
+
+  // Solar page.
+  QWidget* TabSheet2 = nullptr;
+  QPlainTextEdit* Memo13 = nullptr;
+  QLabel* StaticText7 = nullptr;
+  QLabel* Image1 = nullptr;
+  QTabWidget* PageControl3 = nullptr;
+  QWidget* TabSheet9 = nullptr;
+  QPlainTextEdit* Memo4 = nullptr;
+  QWidget* TabSheet10 = nullptr;
+  QPlainTextEdit* Memo5 = nullptr;
+
+  // Lunar page.
+  QWidget* TabSheet1 = nullptr;
+  QLabel* Label4 = nullptr;
+  QPlainTextEdit* Memo9 = nullptr;
+  QPlainTextEdit* Memo10 = nullptr;
+  QLabel* Label1 = nullptr;
+  QTabWidget* PageControl2 = nullptr;
+  QWidget* TabSheet4 = nullptr;
+  QPlainTextEdit* Memo11 = nullptr;
+  QPlainTextEdit* Memo8 = nullptr;
+  QWidget* TabSheet3 = nullptr;
+  QPlainTextEdit* Memo7 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label5 = nullptr;
+  QWidget* TabSheet5 = nullptr;
+  QPlainTextEdit* Memo2 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* StaticText2 = nullptr;
+  QWidget* TabSheet6 = nullptr;
+  QPlainTextEdit* Memo6 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* StaticText4 = nullptr;
+  QWidget* TabSheet7 = nullptr;
+  QPlainTextEdit* Memo12 = nullptr;
+
+  // Week-day page.
+  QWidget* TabSheet8 = nullptr;
+  QPlainTextEdit* Memo14 = nullptr;
+
+  // Lunar calendar page, after the three result pages.
+  QWidget* TabSheet11 = nullptr;
+  LunarCalendarPage* LunarCalendar1 = nullptr;
+
+  QTimer* Timer1 = nullptr;
+
+  // Keeping and sharing the horoscope, under "Расчет"; see Unit1_keeping.cpp.
+  QPushButton* SaveButton = nullptr;     // "Сохранить": the person shown
+  QPushButton* PersonsButton = nullptr;  // "Люди…": the saved persons
+  QPushButton* ShareButton = nullptr;    // "Документ": print, PDF, clipboard
+  void SaveButtonClick();
+  void PersonsButtonClick();
+  void PrintClick();
+  void SavePdfClick();
+  void CopyClick();
+  // Fills the inputs from `birth` and runs the calculation.
+  void OpenPerson(const frontend::BirthData& birth);
+  // The last calculation's horoscope; none before the first.
+  const std::optional<frontend::Horoscope>& horoscope() const { return horoscope_; }
+  frontend::PersonStore& personStore();
+
+  // The month pictures, 200 x 200 each; index 0 = January.
+  QList<QImage> ImageList1;
+  // The drawing surface shown by Image1, 200 x 200.
+  QImage Image1Canvas;
+
+  // The place list: lines "name=value" in resource order.
+  QStringList placeList;
+  // The time-zone name of each line of the place list ("Europe/Minsk"), or empty.
+  QStringList placeZones;
+  // The reference tables, decoded to UTF-8 lines.
+  content::ReferenceTables tables;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormDestroy();
+
+  // Construction of the window, one group or page at a time.
+  void CreateClientArea();
+  void CreatePersonalGroup();
+  void CreateDateGroup();
+  void CreatePlaceGroup();
+  void CreateSummaryAndButton();
+  void CreateResultPages();
+  void CreateSolarPage();
+  void CreateLunarPage();
+  void CreateLunarSubPages();
+  void CreateWeekDayPage();
+  // See Unit1_lunar_calendar.cpp.
+  void CreateLunarCalendarPage();
+  void ConnectLunarCalendar();
+  void FollowPlaceOnCalendar(const frontend::BirthData& birth);
+  void StopLunarCalendar();
+  void SetTabOrder();
+
+  // Creation steps.
+  void SetCaptions();
+  void SetPickersToNow();
+  void LoadPlaceList();
+  void LoadReferenceTables();
+  void LoadMonthPictures();
+  void LoadFixedTexts();
+  void DrawEmptyFrame();
+
+  // Composition output.
+  void ShowComposition(const content::Composition& composition);
+  // -1 draws the frame alone.
+  void DrawMonthPicture(int pictureIndex);
+
+  // The calculator run; see Unit1_calculation.cpp.
+  void PrepareCalculatorFiles();
+  void WriteCalculatorExecutable();
+  frontend::RunOutcome RunCalculator(const frontend::BirthData& birth);
+  // "1".."30", or empty (after the failure has been reported).
+  std::string RunCalculatorForLunarDay(const frontend::BirthData& birth);
+  bool CalculationRunning() const;
+  // Ends a calculation still running and removes its files at once.
+  void AbandonCalculation();
+  void RemoveCalculatorFiles();
+
+  void CreateKeepingButtons();
+  void ShowStoreError();
+  // The zone box following the picked place; see Unit1_place_zone.cpp.
+  void LoadPlaceZones();
+  void ConnectZoneFollowing();
+  // After a pick: the zone box follows the place's zone from now on.
+  void FollowZoneOfPlace();
+  // The same for a zone of the database by name (a saved person's); an
+  // unknown name ends the following.
+  void FollowZone(const QString& name);
+  // The followed zone's database name; empty when the zone was typed.
+  QString FollowedZoneName() const;
+  // The offset of the followed zone at the date and time in the pickers.
+  void ShowZoneOfPlace();
+  void EndZoneOfPlace(frontend::HandZone reason);
+  void ShowZoneNote(const frontend::ZoneNote& note);
+
+  // Keeping the window on its screen; see Unit1_screen.cpp.
+  void KeepOnScreen();
+
+  std::unique_ptr<CalculatorFiles> calculatorFiles_;
+  std::optional<frontend::Horoscope> horoscope_;
+  // Opened at the first use: nothing is read or written before.
+  std::unique_ptr<frontend::PersonStore> personStore_;
+
+  // The picked place's zone while the zone box follows it; invalid otherwise.
+  QTimeZone followedZone_;
+
+  // Every control stands on the client area, 794 x 714; on a screen too low
+  // for it, the area scrolls inside the window.
+  QScrollArea* clientScroller_ = nullptr;
+  QWidget* clientArea_ = nullptr;
+  // Whether the window was placed knowing its frame's size.
+  bool placedWithFrame_ = false;
+};

@@ -1,0 +1,276 @@
+#include "frontend/persons/person_store.h"
+
+#include <QCollator>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+#include <algorithm>
+#include <atomic>
+#include <functional>
+
+#include "frontend/birth/russian_dates.h"
+#include "frontend/persons/person_schema.h"
+
+namespace frontend {
+
+namespace {
+
+QString NewConnectionName() {
+  static std::atomic<int> counter{0};
+  return QStringLiteral("velunor-persons-%1").arg(++counter);
+}
+
+// Text columns are NOT NULL, and an empty field may come as a null QString.
+QString Text(const QString& text) {
+  return text.isNull() ? QStringLiteral("") : text;
+}
+
+QVariantList FieldsOf(const BirthData& birth) {
+  return {Text(birth.surname),
+          Text(birth.firstName),
+          Text(birth.patronymic),
+          birth.sex == Sex::kFemale ? QStringLiteral("F") : QStringLiteral("M"),
+          birth.date.toString(Qt::ISODate),
+          birth.time.toString(Qt::ISODateWithMs),
+          birth.zoneHours,
+          Text(birth.place),
+          birth.latitude.degrees,
+          birth.latitude.minutes,
+          birth.longitude.degrees,
+          birth.longitude.minutes,
+          birth.zoneMinutes,
+          Text(birth.zoneName),
+          QDateTime::currentDateTimeUtc().toString(Qt::ISODate)};
+}
+
+std::optional<SavedPerson> PersonOf(const QSqlQuery& row) {
+  SavedPerson person;
+  person.id = row.value(0).toLongLong();
+  BirthData& birth = person.birth;
+  birth.surname = row.value(1).toString();
+  birth.firstName = row.value(2).toString();
+  birth.patronymic = row.value(3).toString();
+  birth.sex = row.value(4).toString() == QLatin1String("F") ? Sex::kFemale : Sex::kMale;
+  birth.date = QDate::fromString(row.value(5).toString(), Qt::ISODate);
+  birth.time = QTime::fromString(row.value(6).toString(), Qt::ISODateWithMs);
+  birth.zoneHours = row.value(7).toInt();
+  birth.place = row.value(8).toString();
+  birth.latitude = {row.value(9).toInt(), row.value(10).toInt()};
+  birth.longitude = {row.value(11).toInt(), row.value(12).toInt()};
+  birth.zoneMinutes = row.value(13).toInt();
+  birth.zoneName = row.value(14).toString();
+  // A row changed by hand into something that is no date cannot be opened.
+  if (!birth.date.isValid() || !birth.time.isValid()) return std::nullopt;
+  return person;
+}
+
+void SortByName(std::vector<SavedPerson>& persons) {
+  QCollator collator(RussianLocale());
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  collator.setNumericMode(true);
+  std::stable_sort(persons.begin(), persons.end(), [&](const SavedPerson& a, const SavedPerson& b) {
+    for (const auto field : {&BirthData::surname, &BirthData::firstName, &BirthData::patronymic}) {
+      const int order = collator.compare(a.birth.*field, b.birth.*field);
+      if (order != 0) return order < 0;
+    }
+    return a.id < b.id;
+  });
+}
+
+}  // namespace
+
+PersonStore::PersonStore(QString path) : path_(std::move(path)), connection_(NewConnectionName()) {}
+
+PersonStore::~PersonStore() {
+  if (QSqlDatabase::contains(connection_)) {
+    QSqlDatabase::database(connection_, false).close();
+    QSqlDatabase::removeDatabase(connection_);
+  }
+}
+
+QString PersonStore::DefaultPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+         QStringLiteral("/persons.sqlite");
+}
+
+bool PersonStore::Failed(const QString& what, const QString& why, bool fileUnusable) {
+  lastError_ =
+      QStringLiteral("%1 (файл «%2»): %3.").arg(what, QDir::toNativeSeparators(path_), why);
+  if (fileUnusable) {
+    unusable_ = true;
+    lastError_ += QStringLiteral(
+        " Файл оставлен как есть; до следующего запуска программы люди не сохраняются.");
+    unusableReason_ = lastError_;
+  }
+  return false;
+}
+
+bool PersonStore::Open(bool create) {
+  if (unusable_) {
+    lastError_ = unusableReason_;
+    return false;
+  }
+  if (open_) return true;
+  const QFileInfo file(path_);
+  if (!file.exists() && !create) return true;
+  if (file.exists() && !file.isFile()) {
+    return Failed(QStringLiteral("Сохранённые люди недоступны"), QStringLiteral("это не файл"),
+                  true);
+  }
+  if (!file.exists() && !QDir().mkpath(file.absolutePath())) {
+    return Failed(QStringLiteral("Не удалось сохранить"),
+                  QStringLiteral("не удаётся создать папку «%1»")
+                      .arg(QDir::toNativeSeparators(file.absolutePath())));
+  }
+  QSqlDatabase database = QSqlDatabase::contains(connection_)
+                              ? QSqlDatabase::database(connection_, false)
+                              : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+  if (!database.isValid()) {
+    return Failed(QStringLiteral("Сохранённые люди недоступны"),
+                  QStringLiteral("нет драйвера SQLite для Qt (пакет libqt6sql6-sqlite)"));
+  }
+  database.setDatabaseName(path_);
+  database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+  if (!database.open()) {
+    return Failed(QStringLiteral("Сохранённые люди недоступны"), database.lastError().text(),
+                  file.exists());
+  }
+  // SQLite reads the file only now; a damaged or foreign file fails here,
+  // before anything has been written.
+  QSqlQuery check(database);
+  if (file.exists() && (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() ||
+                        check.value(0).toString() != QLatin1String("ok"))) {
+    const QString why =
+        check.lastError().isValid() ? check.lastError().text() : QStringLiteral("файл повреждён");
+    check.finish();
+    database.close();
+    return Failed(QStringLiteral("Сохранённые люди недоступны"), why, true);
+  }
+  check.finish();
+  QString problem;
+  if (!MigrateSchema(database, PersonSchemaSteps(), &problem)) {
+    database.close();
+    return Failed(QStringLiteral("Сохранённые люди недоступны"), problem, file.exists());
+  }
+  open_ = true;
+  return true;
+}
+
+std::optional<std::vector<SavedPerson>> PersonStore::List() {
+  lastError_.clear();
+  if (!Open(false)) return std::nullopt;
+  std::vector<SavedPerson> persons;
+  if (!open_) return persons;  // nothing saved yet
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  if (!query.exec(QStringLiteral(
+          "SELECT id, surname, first_name, patronymic, sex, birth_date, birth_time, zone_hours,"
+          " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes,"
+          " zone_minutes, zone_name FROM persons"))) {
+    Failed(QStringLiteral("Не удалось прочитать сохранённых людей"), query.lastError().text());
+    return std::nullopt;
+  }
+  while (query.next()) {
+    if (auto person = PersonOf(query)) persons.push_back(std::move(*person));
+  }
+  SortByName(persons);
+  return persons;
+}
+
+bool PersonStore::Change(const QString& statement, const QVariantList& values, qint64* insertedId) {
+  return InTransaction([&](QSqlQuery& query) {
+    query.prepare(statement);
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!query.exec()) return false;
+    if (insertedId != nullptr) *insertedId = query.lastInsertId().toLongLong();
+    return true;
+  });
+}
+
+bool PersonStore::InTransaction(const std::function<bool(QSqlQuery&)>& work) {
+  QSqlDatabase database = QSqlDatabase::database(connection_, false);
+  QSqlQuery query(database);
+  // Immediate: the write lock is taken at once, so a second copy of the
+  // program writing now waits (up to kBusyTimeoutMs) instead of failing
+  // half-way; each change is whole or absent.
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+    return Failed(QStringLiteral("Изменение не сохранено"), query.lastError().text());
+  }
+  const bool done = work(query);
+  const QString why = query.lastError().text();
+  query.finish();
+  QSqlQuery commit(database);
+  if (!done || !commit.exec(QStringLiteral("COMMIT"))) {
+    const QString reason = done ? commit.lastError().text() : why;
+    QSqlQuery(database).exec(QStringLiteral("ROLLBACK"));
+    return Failed(QStringLiteral("Изменение не сохранено"), reason);
+  }
+  return true;
+}
+
+std::optional<qint64> PersonStore::Save(const BirthData& birth) {
+  lastError_.clear();
+  if (!Open(true)) return std::nullopt;
+  const QVariantList fields = FieldsOf(birth);
+  qint64 id = 0;
+  const bool saved = InTransaction([&](QSqlQuery& query) {
+    // The same person saved again is kept once.
+    query.prepare(QStringLiteral(
+        "SELECT id FROM persons WHERE surname = ? AND first_name = ? AND patronymic = ?"
+        " AND sex = ? AND birth_date = ? AND birth_time = ? AND zone_hours = ? AND place = ?"
+        " AND latitude_degrees = ? AND latitude_minutes = ? AND longitude_degrees = ?"
+        " AND longitude_minutes = ? AND zone_minutes = ? AND zone_name = ?"));
+    for (qsizetype i = 0; i + 1 < fields.size(); ++i) query.addBindValue(fields[i]);
+    if (!query.exec()) return false;
+    if (query.next()) {
+      id = query.value(0).toLongLong();
+      return true;
+    }
+    query.prepare(
+        QStringLiteral("INSERT INTO persons (surname, first_name, patronymic, sex, birth_date,"
+                       " birth_time, zone_hours, place, latitude_degrees, latitude_minutes,"
+                       " longitude_degrees, longitude_minutes, zone_minutes, zone_name,"
+                       " saved_at)"
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& value : fields) query.addBindValue(value);
+    if (!query.exec()) return false;
+    id = query.lastInsertId().toLongLong();
+    return true;
+  });
+  if (!saved) return std::nullopt;
+  return id;
+}
+
+bool PersonStore::Rename(qint64 id, const QString& surname, const QString& firstName,
+                         const QString& patronymic) {
+  lastError_.clear();
+  if (!Open(false)) return false;
+  if (!open_)
+    return Failed(QStringLiteral("Не удалось переименовать"), QStringLiteral("файла нет"));
+  return Change(
+      QStringLiteral("UPDATE persons SET surname = ?, first_name = ?, patronymic = ? WHERE id = ?"),
+      {Text(surname), Text(firstName), Text(patronymic), id});
+}
+
+bool PersonStore::Remove(qint64 id) {
+  lastError_.clear();
+  if (!Open(false)) return false;
+  if (!open_) return true;  // nothing saved, nothing to remove
+  return Change(QStringLiteral("DELETE FROM persons WHERE id = ?"), {id});
+}
+
+bool MatchesFilter(const BirthData& birth, const QString& typed) {
+  const QString haystack =
+      QStringList{birth.surname, birth.firstName, birth.patronymic, birth.place}.join(
+          QLatin1Char(' '));
+  const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  return std::all_of(words.begin(), words.end(), [&](const QString& word) {
+    return haystack.contains(word, Qt::CaseInsensitive);
+  });
+}
+
+}  // namespace frontend

@@ -1,0 +1,193 @@
+// The lunar calendar page as the user meets it: its tab after the three
+// result pages, opening on today at the place in the boxes with the lunar day
+// the birth calculation finds for now, moving between months, following
+// "Расчет", and a failure shown on the page in place of the grid.
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <memory>
+
+#include "frontend/birth/russian_dates.h"
+#include "frontend/calendar_page/lunar_calendar_page.h"
+#include "frontend/calendar_page/lunar_month_grid.h"
+#include "frontend/main_window/Unit1.h"
+#include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/zone_spinedit.h"
+#include "tests/frontend/find_widget.h"
+
+namespace {
+
+QString MonthTitle(const frontend::YearMonth& month) {
+  QString name = RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
+  name[0] = name[0].toUpper();
+  return name + QLatin1Char(' ') + QString::number(month.year);
+}
+
+}  // namespace
+
+class LunarCalendarWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TForm1> form_;
+
+  LunarCalendarPage& Page() { return *Find<LunarCalendarPage>(*form_, "TabSheet11"); }
+  LunarMonthGrid& Grid() { return *Find<LunarMonthGrid>(*form_, "LunarMonthGrid1"); }
+
+  void Open() { Find<QTabWidget>(*form_, "PageControl1")->setCurrentWidget(&Page()); }
+  void AwayAndBack() {
+    Find<QTabWidget>(*form_, "PageControl1")->setCurrentIndex(0);
+    Open();
+  }
+
+ private slots:
+  void init() {
+    form_ = std::make_unique<TForm1>();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    // The start-up calculation for now at Минск.
+    QTRY_VERIFY_WITH_TIMEOUT(!Find<QLabel>(*form_, "Label1")->text().isEmpty(), 30'000);
+    // PgUp and PgDn are the active window's shortcuts.
+    QApplication::setActiveWindow(form_.get());
+  }
+  void cleanup() { form_.reset(); }
+
+  void isTheFourthPageAndClosedAtStart() {
+    auto* pages = Find<QTabWidget>(*form_, "PageControl1");
+    QCOMPARE(pages->count(), 4);
+    QCOMPARE(pages->indexOf(&Page()), 3);
+    QCOMPARE(pages->tabText(3), QStringLiteral("Лунный календарь"));
+    QCOMPARE(pages->currentIndex(), 0);
+    // Nothing is computed for a page not opened.
+    QVERIFY(!Grid().hasLunarDays());
+  }
+
+  void opensOnTodayWithTheLunarDayOfNow() {
+    Open();
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    const frontend::CivilDate today = Page().Today();
+    QCOMPARE(Find<QLabel>(*form_, "MonthCaption")->text(), MonthTitle(frontend::MonthOf(today)));
+    QVERIFY(Find<QLabel>(*form_, "PlaceCaption")->text().contains(QStringLiteral("Минск")));
+    QVERIFY(Grid().selected() == today);
+    // The birth calculation at start-up took now at Минск: its lunar day is
+    // the one the calendar says is going on now.
+    const QString caption = Find<QLabel>(*form_, "Label1")->text();
+    const QString number = caption.section(QStringLiteral("на "), 1).section(u'-', 0, 0);
+    const QString details = Find<QTextBrowser>(*form_, "LunarDayDetails")->toPlainText();
+    QVERIFY2(details.contains(number + QStringLiteral("-й лунный день")), qPrintable(details));
+    const QString current = details.section(QStringLiteral("идет сейчас"), 0, 0)
+                                .section(QStringLiteral("-й лунный день"), -2, -2)
+                                .section(u'\n', -1);
+    QCOMPARE(current.trimmed(), number);
+    QVERIFY(!Find<QLabel>(*form_, "CalendarStatus")->isVisible() ||
+            Find<QLabel>(*form_, "CalendarStatus")->text().isEmpty());
+  }
+
+  void movesBetweenMonthsAndBackToToday() {
+    Open();
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    const frontend::YearMonth now = frontend::MonthOf(Page().Today());
+    auto* caption = Find<QLabel>(*form_, "MonthCaption");
+    QTest::keyClick(&Grid(), Qt::Key_PageDown);
+    QCOMPARE(caption->text(), MonthTitle(frontend::AddMonths(now, 1)));
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&Grid(), Qt::Key_PageUp);
+    QCOMPARE(caption->text(), MonthTitle(frontend::AddMonths(now, -2)));
+    QTest::mouseClick(Find<QPushButton>(*form_, "MonthBackButton"), Qt::LeftButton);
+    QCOMPARE(caption->text(), MonthTitle(frontend::AddMonths(now, -3)));
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    QTest::mouseClick(Find<QPushButton>(*form_, "TodayButton"), Qt::LeftButton);
+    QCOMPARE(caption->text(), MonthTitle(now));
+    QVERIFY(Grid().selected() == Page().Today());
+
+    // The ends of the calculator's range: the buttons stop there.
+    Page().ShowMonth({100, 2});
+    QTest::mouseClick(Find<QPushButton>(*form_, "MonthBackButton"), Qt::LeftButton);
+    QCOMPARE(caption->text(), QStringLiteral("Январь 100"));
+    QVERIFY(!Find<QPushButton>(*form_, "MonthBackButton")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+  }
+
+  void aSelectedDateShowsItsLunarDaysTexts() {
+    Open();
+    Page().ShowMonth({2026, 12});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Grid().hasLunarDays() && Grid().month() == (frontend::YearMonth{2026, 12}), 30'000);
+    const QRect ninth = Grid().CellRect({2026, 12, 9});
+    QTest::mouseClick(&Grid(), Qt::LeftButton, {}, ninth.center());
+    const QString details = Find<QTextBrowser>(*form_, "LunarDayDetails")->toPlainText();
+    // The 29th lunar day, the 1st from the new moon at 3:53 to the moonrise
+    // at 9:35, then the 2nd; each with its verse, phrase and knife.
+    QVERIFY2(details.contains(QStringLiteral("1-й лунный день (новолуние): с 9 декабря, 3:53 до "
+                                             "9 декабря, 9:35")),
+             qPrintable(details));
+    QVERIFY(details.contains(QStringLiteral("29-й лунный день")));
+    QVERIFY(details.contains(QStringLiteral("2-й лунный день")));
+    QVERIFY(details.contains(QStringLiteral("Боевое: Острота")));
+    QVERIFY(details.contains(QStringLiteral("В первый день делай все, что хочешь")));
+    QCOMPARE(Grid().CellLines({2026, 12, 9}).size(), 4);
+  }
+
+  void aFailureIsShownInPlaceOfTheGrid() {
+    Open();
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    Find<TSpinEdit>(*form_, "SpinEdit9")->setValue(90);
+    Find<TSpinEdit>(*form_, "SpinEdit10")->setValue(60);
+    AwayAndBack();
+    auto* failure = Find<QLabel>(*form_, "CalendarFailure");
+    QTRY_VERIFY_WITH_TIMEOUT(failure->isVisible(), 30'000);
+    QVERIFY(!Grid().isVisible());
+    QVERIFY2(failure->text().contains(QStringLiteral("Широта 90°60'")),
+             qPrintable(failure->text()));
+  }
+
+  void followsThePlaceOnRaschet() {
+    Open();
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    auto* places = Find<QComboBox>(*form_, "ComboBox1");
+    const int murmansk = places->findText(QStringLiteral("Мурманск"));
+    QVERIFY(murmansk >= 0);
+    places->setCurrentIndex(murmansk);
+    emit places->activated(murmansk);
+    // Not before "Расчет".
+    QVERIFY(Find<QLabel>(*form_, "PlaceCaption")->text().contains(QStringLiteral("Минск")));
+    QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
+    QVERIFY(Find<QLabel>(*form_, "PlaceCaption")->text().contains(QStringLiteral("Мурманск")));
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    QCOMPARE(Page().place().latitude.degrees, 68);
+  }
+
+  void theHeaderNamesTheOffsetUsedForAllDates() {
+    // Москва on 17 July 1990 was on summer time, +4, from its database zone.
+    auto* places = Find<QComboBox>(*form_, "ComboBox1");
+    const int moscow = places->findText(QStringLiteral("Москва"));
+    QVERIFY(moscow >= 0);
+    places->setCurrentIndex(moscow);
+    emit places->activated(moscow);
+    Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
+    Open();
+    const QString followed = Find<QLabel>(*form_, "PlaceCaption")->text();
+    QVERIFY2(followed.contains(QStringLiteral("UTC+4")) &&
+                 followed.contains(QStringLiteral("Europe/Moscow")),
+             qPrintable(followed));
+    QCOMPARE(Page().place().zoneOffsetMinutes, 240);
+    // A zone typed with minutes, and no database zone.
+    auto* zone = Find<TZoneSpinEdit>(*form_, "SpinEdit13");
+    zone->setMinutes(5 * 60 + 30);
+    emit zone->edited();
+    QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
+    const QString typed = Find<QLabel>(*form_, "PlaceCaption")->text();
+    QVERIFY2(typed.contains(QStringLiteral("UTC+5:30")) && !typed.contains(u'/'),
+             qPrintable(typed));
+    QCOMPARE(Page().place().zoneOffsetMinutes, 330);
+  }
+};
+
+QTEST_MAIN(LunarCalendarWindowTest)
+#include "lunar_calendar_window_test.moc"

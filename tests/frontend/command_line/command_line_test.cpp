@@ -1,0 +1,211 @@
+// The command line's options: what they give and what each mistake says.
+#include <gtest/gtest.h>
+
+#include "frontend/command_line/command_line.h"
+#include "frontend/resources/builtin_data.h"
+
+namespace frontend {
+namespace {
+
+QStringList Args(const char* text) {
+  return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  ParsedCommandLine Parse(const char* text) { return Parse(Args(text)); }
+  ParsedCommandLine Parse(const QStringList& arguments) {
+    return ParseCommandLine(arguments, places_, zones_);
+  }
+  // The error for `text`, which must not parse.
+  std::string ErrorOf(const char* text) {
+    const ParsedCommandLine parsed = Parse(text);
+    EXPECT_FALSE(parsed.request.has_value()) << text;
+    EXPECT_FALSE(parsed.help);
+    return parsed.error.toStdString();
+  }
+  const QStringList places_ = LoadBuiltInPlaceList();
+  const QStringList zones_ = LoadBuiltInPlaceZones(places_);
+};
+
+TEST_F(CommandLineTest, ThePlaceGivesItsCoordinatesAndEveryOptionItsField) {
+  const ParsedCommandLine parsed = Parse(
+      "--text --date 1990-05-17 --time=14:30 --zone 3 --place минск --surname Петрова"
+      " --name Анна --patronymic Ильинична --sex ж");
+  ASSERT_TRUE(parsed.request.has_value()) << parsed.error.toStdString();
+  const BirthData& birth = parsed.request->birth;
+  EXPECT_EQ(parsed.request->format, HoroscopeFormat::kText);
+  EXPECT_EQ(birth.date, QDate(1990, 5, 17));
+  EXPECT_EQ(birth.time, QTime(14, 30));
+  EXPECT_EQ(birth.zoneHours, 3);
+  // Минск lies at 53° 54′ N, 27° 34′ E; the name as the list spells it.
+  EXPECT_EQ(birth.place, QStringLiteral("Минск"));
+  EXPECT_EQ(birth.latitude.degrees, 53);
+  EXPECT_EQ(birth.latitude.minutes, 54);
+  EXPECT_EQ(birth.longitude.degrees, 27);
+  EXPECT_EQ(birth.longitude.minutes, 34);
+  EXPECT_EQ(birth.surname, QStringLiteral("Петрова"));
+  EXPECT_EQ(birth.firstName, QStringLiteral("Анна"));
+  EXPECT_EQ(birth.patronymic, QStringLiteral("Ильинична"));
+  EXPECT_EQ(birth.sex, Sex::kFemale);
+}
+
+TEST_F(CommandLineTest, CoordinatesStandAloneOrReplaceThePlaces) {
+  const auto alone =
+      Parse("--json --date 17.05.1990 --time 9:05 --zone -3 --latitude -34:36 --longitude -58");
+  ASSERT_TRUE(alone.request.has_value()) << alone.error.toStdString();
+  EXPECT_EQ(alone.request->format, HoroscopeFormat::kJson);
+  EXPECT_EQ(alone.request->birth.place, QString());
+  EXPECT_EQ(alone.request->birth.latitude.degrees, -34);
+  EXPECT_EQ(alone.request->birth.latitude.minutes, 36);
+  EXPECT_EQ(alone.request->birth.longitude.degrees, -58);
+  EXPECT_EQ(alone.request->birth.longitude.minutes, 0);
+  EXPECT_EQ(alone.request->birth.sex, Sex::kMale);
+
+  const auto both = Parse(
+      "--text --date 1990-05-17 --time 14:30 --zone 3 --place Дача --latitude 54:10 "
+      "--longitude 28:00");
+  ASSERT_TRUE(both.request.has_value()) << both.error.toStdString();
+  EXPECT_EQ(both.request->birth.place, QStringLiteral("Дача"));
+  EXPECT_EQ(both.request->birth.latitude.degrees, 54);
+}
+
+TEST_F(CommandLineTest, TheZoneIsReadAsTheWindowsZoneBoxReadsIt) {
+  const struct {
+    const char* typed;
+    int32_t minutes;
+  } cases[] = {{"5:30", 330}, {"-3:30", -210}, {"5,5", 330}, {"+14", 840}, {"-12", -720}};
+  for (const auto& zone : cases) {
+    const auto parsed = Parse(
+        QStringList{QStringLiteral("--text"), QStringLiteral("--date"),
+                    QStringLiteral("2000-01-01"), QStringLiteral("--time"), QStringLiteral("12:00"),
+                    QStringLiteral("--place"), QStringLiteral("Kolkata, India"),
+                    QStringLiteral("--zone"), QString::fromLatin1(zone.typed)});
+    ASSERT_TRUE(parsed.request.has_value()) << zone.typed << ": " << parsed.error.toStdString();
+    EXPECT_EQ(ZoneOffsetMinutes(parsed.request->birth), zone.minutes) << zone.typed;
+    // Typed by hand: no database zone.
+    EXPECT_EQ(parsed.request->birth.zoneName, QString()) << zone.typed;
+  }
+}
+
+TEST_F(CommandLineTest, WithoutAZoneThePlacesZoneAtTheBirthIsTaken) {
+  const auto zoneOf = [this](const QStringList& arguments) {
+    const ParsedCommandLine parsed = Parse(arguments);
+    EXPECT_TRUE(parsed.request.has_value()) << parsed.error.toStdString();
+    return parsed.request ? parsed.request->birth : BirthData();
+  };
+  // Moscow kept summer time in 1990: +4 in July, +3 in January.
+  const BirthData july = zoneOf(Args("--text --date 17.07.1990 --time 14:30 --place Москва"));
+  EXPECT_EQ(july.zoneHours, 4);
+  EXPECT_EQ(july.zoneMinutes, 0);
+  EXPECT_EQ(july.zoneName, QStringLiteral("Europe/Moscow"));
+  EXPECT_EQ(ZoneOffsetMinutes(zoneOf(Args("--json --date 1990-01-17 --time 14:30 --place Москва "
+                                          "--auto-zone"))),
+            180);
+  // India's +5:30; Aachen, the list's first line, in German summer time.
+  const QStringList kolkata = {QStringLiteral("--text"), QStringLiteral("--date=2000-01-01"),
+                               QStringLiteral("--time=0:10"), QStringLiteral("--place"),
+                               QStringLiteral("Kolkata, India")};
+  const BirthData india = zoneOf(kolkata);
+  EXPECT_EQ(ZoneOffsetMinutes(india), 330);
+  EXPECT_EQ(india.zoneName, QStringLiteral("Asia/Kolkata"));
+  const BirthData aachen =
+      zoneOf({QStringLiteral("--text"), QStringLiteral("--date=1990-07-17"),
+              QStringLiteral("--time=14:30"), QStringLiteral("--place=Aachen, Germany")});
+  EXPECT_EQ(aachen.latitude.degrees, 50);
+  EXPECT_EQ(ZoneOffsetMinutes(aachen), 120);
+  // Coordinates given beside a listed place replace its coordinates, not its zone.
+  const BirthData moved = zoneOf(
+      Args("--text --date 17.07.1990 --time 14:30 --place Москва --latitude 56:00 --longitude "
+           "38:00"));
+  EXPECT_EQ(moved.zoneHours, 4);
+  EXPECT_EQ(moved.latitude.degrees, 56);
+  // Moscow put its clocks forward at 2:00 on 25 March 1990: 2:30 never showed
+  // and counts as summer time; on 30 September 2:30 showed twice, first at +4.
+  EXPECT_EQ(ZoneOffsetMinutes(zoneOf(Args("--text --date 25.03.1990 --time 2:30 --place Москва"))),
+            240);
+  EXPECT_EQ(ZoneOffsetMinutes(zoneOf(Args("--text --date 30.09.1990 --time 2:30 --place Москва"))),
+            240);
+}
+
+TEST_F(CommandLineTest, EveryMistakeIsNamed) {
+  EXPECT_NE(ErrorOf("--date 1990-05-17 --time 14:30 --zone 3 --place Минск").find("--text"),
+            std::string::npos);
+  EXPECT_NE(
+      ErrorOf("--text --json --date 1990-05-17 --time 14:30 --zone 3 --place Минск").find("одно"),
+      std::string::npos);
+  EXPECT_NE(ErrorOf("--text --time 14:30 --zone 3 --place Минск").find("--date"),
+            std::string::npos);
+  EXPECT_NE(
+      ErrorOf("--text --date 31.04.1990 --time 14:30 --zone 3 --place Минск").find("31.04.1990"),
+      std::string::npos);
+  EXPECT_NE(
+      ErrorOf("--text --date 0099-12-31 --time 14:30 --zone 3 --place Минск").find("0099-12-31"),
+      std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 24:00 --zone 3 --place Минск").find("24:00"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --latitude 53:54 --longitude 27:34")
+                .find("--zone"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 15 --place Минск").find("15"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 5:60 --place Минск").find("5:60"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --auto-zone --place Минск")
+                .find("--auto-zone"),
+            std::string::npos);
+  // A place not in the list has no zone to take.
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --auto-zone --place Дача --latitude "
+                    "54:10 --longitude 28:00")
+                .find("--place"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3").find("--place"),
+            std::string::npos);
+  EXPECT_NE(
+      ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --place Атлантида").find("Атлантида"),
+      std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --latitude 53:54")
+                .find("--longitude"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --latitude 91:00 "
+                    "--longitude 0")
+                .find("91:00"),
+            std::string::npos);
+  // Less than a degree south has no form: the sign is carried by the degrees.
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --latitude -0:30 "
+                    "--longitude 0")
+                .find("-0:30"),
+            std::string::npos);
+  EXPECT_NE(
+      ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --place Минск --sex x").find("--sex"),
+      std::string::npos);
+  EXPECT_NE(ErrorOf("--text --datum 1990-05-17").find("--datum"), std::string::npos);
+  EXPECT_NE(ErrorOf("--text --zone 3 --zone 4").find("--zone"), std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date").find("--date"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, HelpWinsOverEverythingAndSpeaksBothLanguages) {
+  EXPECT_TRUE(Parse("--text --frob -h").help);
+  const QString help = CommandLineHelp();
+  for (const char* option :
+       {"--text", "--json", "--date", "--time", "--zone", "--auto-zone", "--place", "--latitude",
+        "--longitude", "--surname", "--name", "--patronymic", "--sex", "--help"}) {
+    EXPECT_EQ(help.count(QString::fromLatin1(option)) >= 2, true) << option;
+  }
+  EXPECT_TRUE(help.contains(QStringLiteral("Использование")));
+  EXPECT_TRUE(help.contains(QStringLiteral("Usage")));
+}
+
+TEST(WantsCommandLineTest, OnlyOurOptionsOrUnknownLongOnesLeaveTheWindowClosed) {
+  EXPECT_FALSE(WantsCommandLine({}));
+  EXPECT_FALSE(WantsCommandLine(Args("-platform offscreen")));
+  EXPECT_FALSE(WantsCommandLine(Args("--style Fusion")));
+  EXPECT_TRUE(WantsCommandLine(Args("--text")));
+  EXPECT_TRUE(WantsCommandLine(Args("-platform offscreen --json")));
+  EXPECT_TRUE(WantsCommandLine(Args("--date=1990-05-17")));
+  EXPECT_TRUE(WantsCommandLine(Args("--txt")));
+  EXPECT_TRUE(WantsCommandLine(Args("--auto-zone")));
+}
+
+}  // namespace
+}  // namespace frontend
