@@ -88,7 +88,7 @@ QString ParameterArgument(const CalculatorFiles& files) {
 
 QStringList ScriptLines(const CalculatorFiles& files) {
   return {Quoted(files.executablePath) + QLatin1Char(' ') + Quoted(ParameterArgument(files)),
-          QStringLiteral("echo ready > ") + Quoted(files.flagPath)};
+          QStringLiteral("echo $? > ") + Quoted(files.flagPath)};
 }
 
 bool WriteScript(const CalculatorFiles& files) {

@@ -27,6 +27,16 @@ std::optional<std::vector<std::string>> ReadTable(const QString& path) {
   return content::CutLines(std::string_view(bytes.constData(), bytes.size()));
 }
 
+// The calculator's exit status that the script wrote into the flag file.
+std::optional<int> FlagStatus(const QString& path) {
+  QFile flag(path);
+  if (!flag.open(QIODevice::ReadOnly)) return std::nullopt;
+  bool number = false;
+  const int status = flag.read(16).trimmed().toInt(&number);
+  if (!number) return std::nullopt;
+  return status;
+}
+
 }  // namespace
 
 CalculatorRun::CalculatorRun(QObject* parent) : QObject(parent) {
@@ -52,7 +62,7 @@ void CalculatorRun::Start(const CalculatorFiles* files, std::chrono::millisecond
     End(FailedRun(RunFailure::kOldFilesRemain));
     return;
   }
-  if (!calculator_.Start(files_->scriptPath, files_->temporaryDirectory)) {
+  if (!calculator_.Start(files_->scriptPath, files_->temporaryDirectory, files_->runLock)) {
     End(FailedRun(RunFailure::kNotStarted));
     return;
   }
@@ -69,6 +79,7 @@ void CalculatorRun::ScriptFinished(bool normally) {
   limitTimer_->stop();
   RunOutcome outcome;
   outcome.calculatorOutput = calculator_.output().toStdString();
+  outcome.calculatorStatus = FlagStatus(files_->flagPath);
   // The script writes the flag after the calculator has ended, so only a
   // script that ran to its end with the flag written leaves a whole table.
   if (normally && QFileInfo::exists(files_->flagPath)) {

@@ -79,8 +79,26 @@ bool AnyLine(std::string_view output, Visit visit) {
   return false;
 }
 
-QString Angle(int32_t degrees, int32_t minutes) {
-  return QStringLiteral("%1°%2'").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0'));
+// What the exit status the shell saw says about a calculator that left no
+// table (the shell's conventions: 126 not runnable, 127 not found, 128 + N
+// ended by signal N).
+QString StatusReason(int status) {
+  constexpr int kNotRunnable = 126;
+  constexpr int kNotFound = 127;
+  constexpr int kSignalBase = 128;
+  if (status == kNotRunnable || status == kNotFound) {
+    return QStringLiteral(
+               "Калькулятор не удалось запустить: оболочка не смогла выполнить его файл (код %1).")
+        .arg(status);
+  }
+  if (status > kSignalBase) {
+    return QStringLiteral(
+               "Калькулятор был запущен и прерван сигналом %1, не записав таблицу лунных дней.")
+        .arg(status - kSignalBase);
+  }
+  return QStringLiteral(
+             "Калькулятор был запущен и завершился с кодом %1, не записав таблицу лунных дней.")
+      .arg(status);
 }
 
 QString Reason(const RunOutcome& outcome) {
@@ -104,6 +122,7 @@ QString Reason(const RunOutcome& outcome) {
       return QStringLiteral("Калькулятор не закончил расчет вовремя и был остановлен.");
     case RunFailure::kNoTable: {
       if (!complaint.isEmpty()) return complaint;
+      if (outcome.calculatorStatus) return StatusReason(*outcome.calculatorStatus);
       const bool started = AnyLine(outcome.calculatorOutput,
                                    [](std::string_view line) { return line.starts_with(kLoaded); });
       // Without a word from the calculator it never ran: the shell found no
@@ -148,11 +167,9 @@ QString CoordinateRangeText(CoordinateProblem problem, const CalculatorInput& ty
     case CoordinateProblem::kNone:
       break;
     case CoordinateProblem::kLatitude:
-      return QStringLiteral("Широта %1 вне допустимых пределов: от -90°00' до 90°00'.")
-          .arg(Angle(typed.latitudeDegrees, typed.latitudeMinutes));
+      return OutOfRangeText(typed.latitude, CoordinateAxis::kLatitude);
     case CoordinateProblem::kLongitude:
-      return QStringLiteral("Долгота %1 вне допустимых пределов: от -180°00' до 180°00'.")
-          .arg(Angle(typed.longitudeDegrees, typed.longitudeMinutes));
+      return OutOfRangeText(typed.longitude, CoordinateAxis::kLongitude);
   }
   return {};
 }

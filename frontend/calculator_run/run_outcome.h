@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,10 @@ struct RunOutcome {
   std::vector<std::string> table;
   // What the shell and the calculator printed, merged, for the failure report.
   std::string calculatorOutput;
+  // The calculator's exit status as its shell saw it and wrote it into the
+  // flag file: 126 or 127 when the shell could not run it, 128 + N when
+  // signal N ended it. None when the script did not get that far.
+  std::optional<int> calculatorStatus;
   // A reason already in Russian, for the failures that carry one.
   QString detail;
 

@@ -39,8 +39,10 @@ QString HtmlLines(const content::Lines& lines) {
   return escaped.join(QStringLiteral("<br>"));
 }
 
-QString Angle(const frontend::DegreesMinutes& angle) {
-  return QStringLiteral("%1°%2'").arg(angle.degrees).arg(angle.minutes, 2, 10, QLatin1Char('0'));
+QString Angle(const frontend::Coordinate& angle) {
+  return QStringLiteral("%1°%2'")
+      .arg(frontend::SignedDegreesText(angle))
+      .arg(angle.minutes, 2, 10, QLatin1Char('0'));
 }
 
 QString Clock(int32_t secondOfDay) {
@@ -56,9 +58,9 @@ QString ZoneText(const frontend::CalendarPlace& place) {
 
 // Two lines: the place, and the offset the calendar uses.
 QString PlaceCaptionText(const frontend::CalendarPlace& place) {
-  QString text =
-      QStringLiteral("%1  %2 %3\n%4 для всех дат")
-          .arg(place.name, Angle(place.latitude), Angle(place.longitude), ZoneText(place));
+  QString text = QStringLiteral("%1  %2 %3\n%4 для всех дат")
+                     .arg(place.name.isEmpty() ? frontend::HandTypedPlaceText() : place.name,
+                          Angle(place.latitude), Angle(place.longitude), ZoneText(place));
   if (!place.zoneName.isEmpty()) {
     text += QStringLiteral(" (%1 на дату рождения)").arg(place.zoneName);
   }

@@ -72,19 +72,31 @@ std::optional<QTime> ReadTime(const QString& text) {
   return std::nullopt;
 }
 
-// "53:54", "-33:52" or a whole number of degrees; minutes 0..60.
-std::optional<DegreesMinutes> ReadCoordinate(const QString& text, int maxDegrees) {
-  static const QRegularExpression pattern(QStringLiteral("^([+-]?)(\\d{1,3})(?::(\\d{1,2}))?$"));
-  const QRegularExpressionMatch match = pattern.match(text.trimmed());
-  if (!match.hasMatch()) return std::nullopt;
-  const bool negative = match.captured(1) == QLatin1String("-");
-  const int degrees = match.captured(2).toInt();
-  const int minutes = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
-  if (degrees > maxDegrees || minutes > 60) return std::nullopt;
-  // The sign is carried by the degrees, so less than a degree south or west
-  // has no form.
-  if (negative && degrees == 0 && minutes != 0) return std::nullopt;
-  return DegreesMinutes{negative ? -degrees : degrees, minutes};
+// "53:54", "-0:13" or a whole number of degrees, within the axis's range;
+// false with `error` set.
+bool ReadCoordinate(const QString& option, const QString& text, CoordinateAxis axis,
+                    Coordinate* value, QString* error) {
+  const auto read = ReadCoordinateText(text);
+  if (!read) {
+    *error = axis == CoordinateAxis::kLatitude
+                 ? QStringLiteral(
+                       "--latitude «%1»: нужны градусы и минуты, например 53:54 (от "
+                       "-90 до 90 градусов, минуты от 0 до 60; юг со знаком минус, "
+                       "также -0:10).")
+                       .arg(text)
+                 : QStringLiteral(
+                       "--longitude «%1»: нужны градусы и минуты, например 27:34 (от "
+                       "-180 до 180 градусов, минуты от 0 до 60; запад со знаком минус, "
+                       "также -0:08).")
+                       .arg(text);
+    return false;
+  }
+  if (!WithinRange(*read, axis)) {
+    *error = QStringLiteral("%1 «%2»: %3").arg(option, text, OutOfRangeText(*read, axis));
+    return false;
+  }
+  *value = *read;
+  return true;
 }
 
 std::optional<Sex> ReadSex(const QString& text) {
@@ -169,8 +181,8 @@ bool ReadPlace(const std::map<QString, QString>& values, const QStringList& plac
     if (found) {
       *placeLine = line;
       birth.place = PlaceName(places[line]);
-      birth.latitude = {found->latitudeDegrees, found->latitudeMinutes};
-      birth.longitude = {found->longitudeDegrees, found->longitudeMinutes};
+      birth.latitude = found->latitude;
+      birth.longitude = found->longitude;
     } else if (!coordinates) {
       *error = QStringLiteral(
                    "Населенный пункт «%1» не найден в списке программы; укажите его координаты: "
@@ -182,24 +194,20 @@ bool ReadPlace(const std::map<QString, QString>& values, const QStringList& plac
     }
   }
   if (coordinates) {
-    const auto north = ReadCoordinate(latitude->second, 90);
-    if (!north) {
-      *error = QStringLiteral(
-                   "--latitude «%1»: нужны градусы и минуты, например 53:54 (от -90 до 90 "
-                   "градусов, минуты от 0 до 60; юг со знаком минус).")
-                   .arg(latitude->second);
+    Coordinate north;
+    Coordinate east;
+    if (!ReadCoordinate(latitude->first, latitude->second, CoordinateAxis::kLatitude, &north,
+                        error) ||
+        !ReadCoordinate(longitude->first, longitude->second, CoordinateAxis::kLongitude, &east,
+                        error)) {
       return false;
     }
-    const auto east = ReadCoordinate(longitude->second, 180);
-    if (!east) {
-      *error = QStringLiteral(
-                   "--longitude «%1»: нужны градусы и минуты, например 27:34 (от -180 до 180 "
-                   "градусов, минуты от 0 до 60; запад со знаком минус).")
-                   .arg(longitude->second);
-      return false;
+    // A listed place keeps its name only while these are its coordinates.
+    if (*placeLine >= 0 && (north != birth.latitude || east != birth.longitude)) {
+      birth.place.clear();
     }
-    birth.latitude = *north;
-    birth.longitude = *east;
+    birth.latitude = north;
+    birth.longitude = east;
   }
   return true;
 }

@@ -9,14 +9,6 @@
 
 namespace frontend {
 
-bool CalendarPlace::operator==(const CalendarPlace& other) const {
-  return name == other.name && zoneOffsetMinutes == other.zoneOffsetMinutes &&
-         zoneName == other.zoneName && latitude.degrees == other.latitude.degrees &&
-         latitude.minutes == other.latitude.minutes &&
-         longitude.degrees == other.longitude.degrees &&
-         longitude.minutes == other.longitude.minutes;
-}
-
 CalendarPlace CalendarPlaceOf(const BirthData& birth) {
   return {birth.place, ZoneOffsetMinutes(birth), birth.zoneName, birth.latitude, birth.longitude};
 }

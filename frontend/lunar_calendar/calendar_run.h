@@ -26,10 +26,10 @@ struct CalendarPlace {
   QString name;
   int32_t zoneOffsetMinutes = 0;  // east of Greenwich, +5:30 is 330
   QString zoneName;               // the database zone it came from, or empty
-  DegreesMinutes latitude;
-  DegreesMinutes longitude;
+  Coordinate latitude;
+  Coordinate longitude;
 
-  bool operator==(const CalendarPlace& other) const;
+  bool operator==(const CalendarPlace& other) const = default;
 };
 
 CalendarPlace CalendarPlaceOf(const BirthData& birth);

@@ -31,6 +31,7 @@
 #include "frontend/places/place_list.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/zone_spinedit.h"
 
@@ -64,6 +65,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   SetTabOrder();
   CreateKeepingButtons();
   ConnectZoneFollowing();
+  ConnectCoordinateBoxes();
   LoadFixedTexts();
 
   Timer1 = new QTimer(this);
@@ -109,6 +111,16 @@ void TForm1::Timer1Timer() {
 void TForm1::Button1Click() {
   // A timer tick during a run must not start a second one over it.
   if (CalculationRunning()) return;
+  // Coordinates out of range are not replaced by others: nothing is
+  // calculated, and the reason stands beside the boxes.
+  if (!CheckCoordinateRange()) {
+    (frontend::WithinRange(frontend::CarriedMinutes(LatitudeOfBoxes()),
+                           frontend::CoordinateAxis::kLatitude)
+         ? SpinEdit12
+         : SpinEdit10)
+        ->setFocus();
+    return;
+  }
   const frontend::BirthData birth = ReadBirthData();
   FollowPlaceOnCalendar(birth);
   horoscope_ = frontend::ComposeHoroscope(tables, birth, RunCalculatorForLunarDay(birth));
@@ -125,20 +137,23 @@ frontend::BirthData TForm1::ReadBirthData() const {
   birth.time = DateTimePicker2->time();
   frontend::SetZoneOffsetMinutes(birth, SpinEdit13->minutes());
   birth.zoneName = FollowedZoneName();
-  birth.place = ComboBox1->currentText();
-  birth.latitude = {SpinEdit9->value(), SpinEdit10->value()};
-  birth.longitude = {SpinEdit11->value(), SpinEdit12->value()};
+  // Empty while the coordinates belong to no picked place (see ShowWhosePlace).
+  birth.place = ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString();
+  birth.latitude = frontend::CarriedMinutes(LatitudeOfBoxes());
+  birth.longitude = frontend::CarriedMinutes(LongitudeOfBoxes());
   return birth;
 }
 
 void TForm1::ComboBox1Change() {
   const auto coordinates = ParsePlaceValue(PlaceValue(placeList, ComboBox1->currentText()));
-  // A value that does not read as four whole numbers leaves the boxes as they were.
-  if (!coordinates) return;
-  SpinEdit9->setValue(coordinates->latitudeDegrees);
-  SpinEdit10->setValue(coordinates->latitudeMinutes);
-  SpinEdit11->setValue(coordinates->longitudeDegrees);
-  SpinEdit12->setValue(coordinates->longitudeMinutes);
+  // A value that does not read as four whole numbers leaves the boxes as they
+  // were, and the place box says whose they are.
+  if (!coordinates) {
+    ShowWhosePlace();
+    return;
+  }
+  pickedPlace_ = ComboBox1->currentIndex();
+  ShowCoordinates(coordinates->latitude, coordinates->longitude);
   FollowZoneOfPlace();
 }
 

@@ -135,12 +135,10 @@ void TForm1::OpenPerson(const frontend::BirthData& birth) {
   SpinEdit13->setMinutes(frontend::ZoneOffsetMinutes(birth));
   // The place is shown when the list has it; the coordinates are the saved
   // ones in any case, since they may have been typed after picking it.
-  const int place = ComboBox1->findText(birth.place, Qt::MatchFixedString);
-  if (place >= 0) ComboBox1->setCurrentIndex(place);
-  SpinEdit9->setValue(birth.latitude.degrees);
-  SpinEdit10->setValue(birth.latitude.minutes);
-  SpinEdit11->setValue(birth.longitude.degrees);
-  SpinEdit12->setValue(birth.longitude.minutes);
+  pickedPlace_ =
+      birth.place.isEmpty() ? -1 : ComboBox1->findText(birth.place, Qt::MatchFixedString);
+  ShowCoordinates(birth.latitude, birth.longitude);
+  ShowWhosePlace();
   // A zone that followed the place follows it again, so the note says where it
   // came from; a typed one, or one the database now gives otherwise, stays as
   // it was saved.

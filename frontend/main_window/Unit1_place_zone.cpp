@@ -9,6 +9,7 @@
 #include "frontend/places/place_list.h"
 #include "frontend/places/zone_offset.h"
 #include "frontend/resources/builtin_data.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/dropdown_list.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
@@ -34,7 +35,8 @@ void TForm1::ConnectZoneFollowing() {
   connect(DateTimePicker2, &QTimeEdit::timeChanged, this, &TForm1::ShowZoneOfPlace);
   connect(SpinEdit13, &TZoneSpinEdit::edited, this,
           [this] { EndZoneOfPlace(frontend::HandZone::kZoneTyped); });
-  for (TSpinEdit* box : {SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12}) {
+  for (TSpinEdit* box :
+       std::initializer_list<TSpinEdit*>{SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12}) {
     connect(box, &TSpinEdit::edited, this,
             [this] { EndZoneOfPlace(frontend::HandZone::kCoordinatesTyped); });
   }

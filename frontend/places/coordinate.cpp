@@ -58,17 +58,22 @@ std::string CalculatorCoordinateText(const Coordinate& value) {
 }
 
 QString CoordinateText(const Coordinate& value, CoordinateAxis axis) {
-  return QStringLiteral("%1° %2′ %3").arg(value.degrees).arg(value.minutes).arg(Side(value.negative, axis));
+  return QStringLiteral("%1° %2′ %3")
+      .arg(value.degrees)
+      .arg(value.minutes)
+      .arg(Side(value.negative, axis));
+}
+
+QString HandTypedPlaceText() {
+  return QStringLiteral("координаты введены вручную");
 }
 
 QString OutOfRangeText(const Coordinate& value, CoordinateAxis axis) {
-  const int32_t limit = LimitDegrees(axis);
-  return QStringLiteral("%1 %2° %3′ вне допустимых пределов: не больше %4° %5 и %4° %6.")
+  return QStringLiteral("%1 %2° %3′ невозможна: предел — %4°.")
       .arg(AxisName(axis))
       .arg(value.degrees)
       .arg(value.minutes, 2, 10, QLatin1Char('0'))
-      .arg(limit)
-      .arg(Side(false, axis), Side(true, axis));
+      .arg(LimitDegrees(axis));
 }
 
 std::optional<Coordinate> ReadCoordinateText(const QString& text) {
@@ -77,7 +82,8 @@ std::optional<Coordinate> ReadCoordinateText(const QString& text) {
   if (!match.hasMatch()) return std::nullopt;
   const int32_t minutes = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
   if (minutes > kMinutesPerDegree) return std::nullopt;
-  return CarriedMinutes({match.captured(1) == QLatin1String("-"), match.captured(2).toInt(), minutes});
+  return CarriedMinutes(
+      {match.captured(1) == QLatin1String("-"), match.captured(2).toInt(), minutes});
 }
 
 }  // namespace frontend

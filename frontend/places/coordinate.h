@@ -45,6 +45,9 @@ std::string CalculatorCoordinateText(const Coordinate& value);
 // For people: «51° 31′ с. ш.», «0° 8′ з. д.».
 QString CoordinateText(const Coordinate& value, CoordinateAxis axis);
 
+// What stands for the place when the coordinates were typed by hand.
+QString HandTypedPlaceText();
+
 // Why a coordinate beyond the limit is refused, in Russian.
 QString OutOfRangeText(const Coordinate& value, CoordinateAxis axis);
 

@@ -5,6 +5,14 @@
 
 #include "frontend/widgets/place_search_popup.h"
 
+void TDropDownList::showPopup() {
+  if (search_ == nullptr) {
+    QComboBox::showPopup();
+    return;
+  }
+  search_->Type(QString());
+}
+
 void TDropDownList::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   const bool typing = !text.isEmpty() && text.at(0).isPrint() &&

@@ -1,7 +1,8 @@
 // A pick-only drop-down list that opens as soon as the user starts typing a
 // name, finds the typed name in the open list, and closes on the choice. Given
-// a search, typing goes to the search instead; the list still opens from its
-// arrow.
+// a search, the search is the one way to pick: typing goes to it, and a click
+// or the keys that would open the list open it instead, with every entry
+// listed until something is typed.
 #pragma once
 
 #include <QComboBox>
@@ -15,6 +16,7 @@ class TDropDownList : public QComboBox {
   using QComboBox::QComboBox;
 
   void SetSearch(TPlaceSearchPopup* search) { search_ = search; }
+  void showPopup() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -78,7 +78,7 @@ TEST(Script, RunsTheCalculatorWithTheParameterFileThenWritesTheFlag) {
 
   const QStringList lines = ScriptLines(files);
   ASSERT_EQ(lines.size(), 2);
-  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("echo ready > \"")));
+  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("echo $? > \"")));
 
   // Stand-in calculator: copies the first line of the file its one argument
   // names, as the argument cut to 80 characters reaches it, into the output.

@@ -1,6 +1,7 @@
 #include "frontend/calculator_run/failure_report.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <string>
 
 #include "calculator/table.h"
+#include "frontend/calculator_run/calculator_files.h"
+#include "frontend/calculator_run/calculator_run.h"
 
 namespace frontend {
 namespace {
@@ -124,6 +127,32 @@ TEST(FailureReport, SaysWhyWhenTheCalculatorHadNothingToSay) {
   RunOutcome abandoned;
   abandoned.failure = RunFailure::kAbandoned;
   EXPECT_TRUE(FailureReport(abandoned).isEmpty());
+}
+
+// A calculator that was started and ended without a table is reported by how
+// it ended, not as one that could not be started.
+TEST(FailureReport, NamesHowTheCalculatorEnded) {
+  const struct {
+    const char* program;
+    int mode;
+    const char* said;
+  } cases[] = {
+      {"#!/bin/sh\nexit 3\n", 0700, "завершился с кодом 3"},
+      {"#!/bin/sh\nkill -9 $$\n", 0700, "прерван сигналом 9"},
+      {"#!/bin/sh\necho 'Load parameters from file x - OK'\n", 0700, "с кодом 0"},
+      {"#!/bin/sh\nexit 0\n", 0600, "не удалось запустить"},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir directory;
+    const CalculatorFiles files = NameCalculatorFiles(directory.path() + QLatin1Char('/'), 1);
+    ASSERT_TRUE(WriteExecutable(files, c.program));
+    ASSERT_EQ(::chmod(QFile::encodeName(files.executablePath).constData(), c.mode), 0);
+    ASSERT_TRUE(WriteScript(files));
+    const RunOutcome outcome = RunCalculatorAndWait(files);
+    EXPECT_EQ(outcome.failure, RunFailure::kNoTable) << c.program;
+    const std::string report = Utf8(FailureReport(outcome));
+    EXPECT_NE(report.find(c.said), std::string::npos) << c.program << " -> " << report;
+  }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <QFile>
 #include <cstdio>
 
-#include "frontend/core/calculator_process.h"
+#include "frontend/calculator_run/calculator_process.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "frontend/core/calculator_process.h"
+#include "frontend/calculator_run/calculator_process.h"
 
 namespace {
 

@@ -26,6 +26,7 @@
 #include "frontend/dialogs/person_dialogs.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/persons/person_store.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/zone_spinedit.h"
 

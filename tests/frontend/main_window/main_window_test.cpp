@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +22,7 @@
 #include "frontend/main_window/Unit1.h"
 #include "frontend/main_window/tab_rows.h"
 #include "frontend/resources/resources.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/zone_spinedit.h"
@@ -264,11 +266,14 @@ class MainWindowTest : public QObject {
     QVERIFY(!search->isVisible());
     QCOMPARE(places->currentText(), QStringLiteral("Buenos Aires"));
     QCOMPARE(Coordinates(w), (QList<int32_t>{-34, 36, -58, 27}));
-    // The whole list still opens from the box.
+    // The whole list is still reachable: the box opens the search, which
+    // lists every place until something is typed.
     places->showPopup();
-    QTRY_VERIFY(places->view()->isVisible());
-    QCOMPARE(places->view()->model()->rowCount(), 6429);
-    places->hidePopup();
+    QTRY_VERIFY(search->isVisible());
+    QVERIFY(!places->view()->isVisible());
+    QCOMPARE(search->matches()->model()->rowCount(), 6429);
+    QTest::keyClick(search->text(), Qt::Key_Escape);
+    QVERIFY(!search->isVisible());
   }
 
   void lunarSubPageTabsShowEveryCaption() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "frontend/main_window/Unit1.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/spinedit.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "frontend/resources/environment_paths.h"
+#include "frontend/calculator_run/environment_paths.h"
 
 #include <QByteArray>
 #include <QFile>
