@@ -102,11 +102,13 @@ QString DirectoryCandidate::path() const {
 
 std::vector<DirectoryCandidate> CalculatorDirectoryCandidates() {
   std::vector<DirectoryCandidate> candidates;
-  // Empty when TMPDIR names a directory that does not exist.
-  const QString temporary = QDir::tempPath();
+  // Empty when TMPDIR names a directory that does not exist; one that cannot
+  // be named at all is listed with the reason it is not used.
+  const QString temporaryProblem = UndecodableVariableProblem({"TMPDIR"});
+  const QString temporary =
+      temporaryProblem.isEmpty() ? QDir::tempPath() : qEnvironmentVariable("TMPDIR");
   if (!temporary.isEmpty()) {
-    candidates.push_back(
-        {temporary, SharedDirectoryName(), UndecodableVariableProblem({"TMPDIR"})});
+    candidates.push_back({temporary, SharedDirectoryName(), temporaryProblem});
   }
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   const QString runtimeProblem = UndecodableVariableProblem({"XDG_RUNTIME_DIR"});
