@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "calculator/messages.h"
+
 namespace moon {
 namespace {
 
@@ -247,12 +249,12 @@ int Completeness(const MomentRecord& moment) {
 
 void ReportBadJulianDay() {
   // Straight to the screen, bypassing standard output, which may be redirected.
-  static const char kText[] = "\nBad JDay\n";
+  const std::string text = "\n" + std::string(kBadJulianDayMessage) + "\n";
   if (std::FILE* tty = std::fopen("/dev/tty", "w")) {
-    std::fputs(kText, tty);
+    std::fputs(text.c_str(), tty);
     std::fclose(tty);
   } else {
-    std::fputs(kText, stderr);
+    std::fputs(text.c_str(), stderr);
     std::fflush(stderr);
   }
 }

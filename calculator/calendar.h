@@ -130,7 +130,6 @@ MomentRecord Progressed(const MomentRecord& birth, const MomentRecord& r);
 int Completeness(const MomentRecord& moment);
 
 // Exit code of a run stopped by JulianDayOutOfRange.
-inline constexpr int kBadJulianDayExitCode = 255;
 
 // Writes "Bad JDay" between two line ends to the terminal (standard error
 // when there is none).

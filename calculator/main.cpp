@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calculator/calendar.h"
+#include "calculator/messages.h"
 #include "calculator/params.h"
 #include "calculator/table.h"
 #include "velunor_version.h"

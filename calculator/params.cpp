@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "calculator/line_reader.h"
+#include "calculator/messages.h"
 #include "calculator/number_scan.h"
 
 namespace moon {
@@ -14,7 +15,6 @@ namespace {
 constexpr std::size_t kMaxFileNameLength = 80;
 constexpr std::size_t kMaxPersonNameLength = 37;
 constexpr std::size_t kMaxPlaceNameLength = 36;
-constexpr int kLineCount = 10;
 
 // Arc-seconds of degrees, minutes and seconds. The sign is the minus written
 // before the degrees, so "-0.30" (30' south or west) keeps it although the
@@ -126,42 +126,42 @@ std::optional<std::string> ParseLine(int number, const std::string& line, RunPar
   MomentRecord& moment = p.birth.moment;
   switch (number) {
     case 1:
-      if (line.empty()) return "NAME must be defined in line 1";
+      if (line.empty()) return std::string(LineComplaint(1));
       p.birth.name = line.substr(0, kMaxPersonNameLength);
       p.headerName = line;
       return std::nullopt;
     case 2:
-      if (!ParseDate(line, moment.dateTime)) return "bad DATE defined in line 2";
+      if (!ParseDate(line, moment.dateTime)) return std::string(LineComplaint(2));
       return std::nullopt;
     case 3:
-      if (!ParseTime(line, moment.dateTime)) return "bad TIME defined in line 3";
+      if (!ParseTime(line, moment.dateTime)) return std::string(LineComplaint(3));
       return std::nullopt;
     case 4:
-      if (!ParseTimeZone(line, moment.dateTime.timeZone)) return "bad TIME_ZONE defined in line 4";
+      if (!ParseTimeZone(line, moment.dateTime.timeZone)) return std::string(LineComplaint(4));
       return std::nullopt;
     case 5:
       p.birth.place = line.substr(0, kMaxPlaceNameLength);
       return std::nullopt;
     case 6:
       if (!ParseCoordinate(line, true, moment.place.latitudeKind, moment.place.latitude)) {
-        return "bad LATITUDE defined in line 6";
+        return std::string(LineComplaint(6));
       }
       return std::nullopt;
     case 7:
       if (!ParseCoordinate(line, false, moment.place.longitudeKind, moment.place.longitude)) {
-        return "bad LONGITUDE defined in line 7";
+        return std::string(LineComplaint(7));
       }
       return std::nullopt;
     case 8:
       if (!ParseNumberOfMonths(line, p.numberOfMonths)) {
-        return "bad NUMBER_OF_MONTH defined in line 8";
+        return std::string(LineComplaint(8));
       }
       return std::nullopt;
     case 9:
-      if (!ParseMode(line, p.progressed)) return "bad PROGR_FLAG defined in line 9";
+      if (!ParseMode(line, p.progressed)) return std::string(LineComplaint(9));
       return std::nullopt;
     default:
-      if (line.empty()) return "OUT_FILE_NAME must be defined in line 10";
+      if (line.empty()) return std::string(LineComplaint(10));
       p.outputPath = line;
       return std::nullopt;
   }
@@ -187,32 +187,37 @@ LoadOutcome LoadParameters(std::string_view fileNameArgument) {
   std::FILE* file = std::fopen(name.c_str(), "rb");
   if (file == nullptr) {
     const int error = errno;
-    if (error == ENOENT || error == ENOTDIR) return Failure("File " + name + " not found.");
-    return Failure("Can not open file " + name + ". Error code = " + std::to_string(error));
+    if (error == ENOENT || error == ENOTDIR)
+      return Failure(std::string(kNotFoundPrefix) + name + std::string(kNotFoundSuffix));
+    return Failure(std::string(kCannotOpenPrefix) + name + std::string(kErrorCodeInfix) +
+                   std::to_string(error));
   }
 
   LineReader reader(file);
   std::string line;
-  for (int number = 1; number <= kLineCount; ++number) {
+  for (int number = 1; number <= kParameterLineCount; ++number) {
     if (const int error = reader.ReadLine(line); error != 0) {
       std::fclose(file);
-      return Failure("Error read file " + name + ". Error code = " + std::to_string(error));
+      return Failure(std::string(kCannotReadPrefix) + name + std::string(kErrorCodeInfix) +
+                     std::to_string(error));
     }
     if (auto problem = ParseLine(number, line, p)) {
       std::fclose(file);
-      return Failure("Error in file " + name + ": " + *problem);
+      return Failure(std::string(kLineErrorPrefix) + name + std::string(kLineErrorInfix) +
+                     *problem);
     }
   }
 
   errno = 0;
   if (std::fclose(file) != 0) {
     const int error = errno != 0 ? errno : EIO;
-    return Failure("Error close file " + name + ". Error code = " + std::to_string(error));
+    return Failure(std::string(kCannotClosePrefix) + name + std::string(kErrorCodeInfix) +
+                   std::to_string(error));
   }
 
   LoadOutcome outcome;
   outcome.ok = true;
-  outcome.message = "Load parameters from file " + name + " - OK";
+  outcome.message = std::string(kLoadedPrefix) + name + std::string(kLoadedSuffix);
   outcome.parameters = std::move(p);
   return outcome;
 }

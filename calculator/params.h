@@ -11,7 +11,6 @@
 namespace moon {
 
 inline constexpr std::string_view kDefaultParameterFile = "MD.IN";
-inline constexpr int kParameterErrorExitCode = 100;
 
 struct BirthRecord {
   MomentRecord moment;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calculator/events.h"
+#include "calculator/messages.h"
 #include "calculator/table_format.h"
 
 namespace moon {
@@ -92,7 +93,7 @@ class TableRun {
     }
     if (output_.CloseTable()) {
       output_.ConsoleLine("");
-      output_.ConsoleLine("All done OK");
+      output_.ConsoleLine(std::string(kDoneMessage));
     }
     return 0;
   }

@@ -9,12 +9,6 @@
 
 namespace moon {
 
-// Exit code of a run whose searches did not converge (distinct from the
-// parameter error 100 and the day-number range error 255).
-inline constexpr int kNotConvergingExitCode = 3;
-inline constexpr char kNotConvergingMessage[] =
-    "Error: the lunar-day search does not converge; the table is incomplete";
-
 // Computes the table, writes it to parameters.outputPath (CR LF line ends)
 // and shows progress on `console`. Returns the process exit code.
 //

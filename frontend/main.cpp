@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("io.github.velunor.Velunor"));
   QApplication::setWindowIcon(LoadMainIcon());
 
-  QuitOnTerminationSignals();
+  frontend::QuitOnTerminationSignals();
 
   try {
     // Leaving the event loop, by closing the window or by a termination signal,

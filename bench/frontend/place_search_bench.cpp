@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   QStringList names;
-  for (const QString& line : ReadPlaceList(file.readAll())) names.append(PlaceName(line));
+  for (const QString& line : frontend::ReadPlaceList(file.readAll()))
+    names.append(frontend::PlaceName(line));
 
   QElapsedTimer build;
   build.start();

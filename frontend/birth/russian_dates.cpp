@@ -1,5 +1,7 @@
 #include "frontend/birth/russian_dates.h"
 
+namespace frontend {
+
 QLocale RussianLocale() {
   return QLocale(QLocale::Russian, QLocale::Russia);
 }
@@ -15,3 +17,5 @@ QString NumericDateFormat() {
 QString ShortDate(QDate date) {
   return RussianLocale().toString(date, NumericDateFormat());
 }
+
+}  // namespace frontend

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QString>
 
+namespace frontend {
+
 QLocale RussianLocale();
 
 // "8 декабря 2026 г.": the date box while it is not being typed into.
@@ -14,3 +16,5 @@ QString LongDateFormat();
 QString NumericDateFormat();
 
 QString ShortDate(QDate date);
+
+}  // namespace frontend

@@ -88,6 +88,7 @@ QString ParameterArgument(const CalculatorFiles& files) {
 
 QStringList ScriptLines(const CalculatorFiles& files) {
   return {Quoted(files.executablePath) + QLatin1Char(' ') + Quoted(ParameterArgument(files)),
+          // The flag file holds the calculator's exit status.
           QStringLiteral("echo $? > ") + Quoted(files.flagPath)};
 }
 

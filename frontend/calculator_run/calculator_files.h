@@ -13,6 +13,8 @@
 
 #include "frontend/calculator_run/parameter_file.h"
 
+namespace frontend {
+
 struct CalculatorFiles {
   // The seven paths. The directory ends in "/"; every file in it is named
   // "~moon" + run number + extension. The short directory is empty: the
@@ -36,8 +38,6 @@ struct CalculatorFiles {
   // directory tried and what was wrong with it. Set whenever usable() is false.
   QString unusableReason;
 };
-
-namespace frontend {
 
 // The seven paths for `directory` (ending in "/") and `runNumber`.
 CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber);

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+namespace frontend {
 struct CalculatorFiles;
+}  // namespace frontend
 
 namespace frontend {
 

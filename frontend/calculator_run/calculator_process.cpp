@@ -6,6 +6,8 @@
 
 #include <csignal>
 
+namespace frontend {
+
 namespace {
 
 // How long the shell gets to end after SIGTERM before SIGKILL, in ms.
@@ -95,3 +97,5 @@ void CalculatorProcess::OnFinished(int /*exitCode*/, QProcess::ExitStatus status
   EndRestOfGroup(static_cast<pid_t>(processGroup_));
   emit finished(status == QProcess::NormalExit);
 }
+
+}  // namespace frontend

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QProcess>
 
+namespace frontend {
+
 class CalculatorProcess : public QObject {
   Q_OBJECT
 
@@ -47,3 +49,5 @@ class CalculatorProcess : public QObject {
   qint64 processGroup_ = 0;
   QByteArray output_;
 };
+
+}  // namespace frontend

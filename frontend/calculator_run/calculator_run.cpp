@@ -19,22 +19,22 @@ bool RemoveOld(const QString& path) {
   return QFile::remove(path) || !QFileInfo(path).exists();
 }
 
+// The exit status the script wrote into the flag file.
+std::optional<int> ReadExitStatus(const QString& flagPath) {
+  QFile flag(flagPath);
+  if (!flag.open(QIODevice::ReadOnly)) return std::nullopt;
+  bool number = false;
+  const int status = flag.readAll().trimmed().toInt(&number);
+  if (!number) return std::nullopt;
+  return status;
+}
+
 std::optional<std::vector<std::string>> ReadTable(const QString& path) {
   QFile table(path);
   if (!table.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray bytes = table.readAll();
   if (table.error() != QFileDevice::NoError) return std::nullopt;
   return content::CutLines(std::string_view(bytes.constData(), bytes.size()));
-}
-
-// The calculator's exit status that the script wrote into the flag file.
-std::optional<int> FlagStatus(const QString& path) {
-  QFile flag(path);
-  if (!flag.open(QIODevice::ReadOnly)) return std::nullopt;
-  bool number = false;
-  const int status = flag.read(16).trimmed().toInt(&number);
-  if (!number) return std::nullopt;
-  return status;
 }
 
 }  // namespace
@@ -79,10 +79,10 @@ void CalculatorRun::ScriptFinished(bool normally) {
   limitTimer_->stop();
   RunOutcome outcome;
   outcome.calculatorOutput = calculator_.output().toStdString();
-  outcome.calculatorStatus = FlagStatus(files_->flagPath);
   // The script writes the flag after the calculator has ended, so only a
   // script that ran to its end with the flag written leaves a whole table.
   if (normally && QFileInfo::exists(files_->flagPath)) {
+    outcome.calculatorExitStatus = ReadExitStatus(files_->flagPath);
     if (auto table = ReadTable(files_->outputPath)) {
       outcome.table = std::move(*table);
       End(std::move(outcome));

@@ -12,7 +12,9 @@
 #include "frontend/calculator_run/run_outcome.h"
 
 class QTimer;
+namespace frontend {
 struct CalculatorFiles;
+}  // namespace frontend
 
 namespace frontend {
 

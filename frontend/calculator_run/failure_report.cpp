@@ -1,26 +1,22 @@
 #include "frontend/calculator_run/failure_report.h"
 
+#include "calculator/messages.h"
+
 namespace frontend {
 namespace {
 
-// The calculator's messages for a refused parameter line end this way, after
-// "Error in file <name>".
-struct LineComplaint {
-  std::string_view ending;
-  const char* text;
-};
-
-constexpr LineComplaint kLineComplaints[] = {
-    {": NAME must be defined in line 1", "Калькулятор не принял имя расчета."},
-    {": bad DATE defined in line 2", "Калькулятор не принял дату рождения."},
-    {": bad TIME defined in line 3", "Калькулятор не принял время рождения."},
-    {": bad TIME_ZONE defined in line 4", "Калькулятор не принял разницу с гринвичем."},
-    {": bad LATITUDE defined in line 6", "Калькулятор не принял широту."},
-    {": bad LONGITUDE defined in line 7", "Калькулятор не принял долготу."},
-    {": bad NUMBER_OF_MONTH defined in line 8", "Калькулятор не принял число лунных месяцев."},
-    {": bad PROGR_FLAG defined in line 9", "Калькулятор не принял режим расчета."},
-    {": OUT_FILE_NAME must be defined in line 10",
-     "Калькулятор не получил имя файла для таблицы лунных дней."},
+// What the calculator refused, by parameter line (1..10).
+constexpr const char* kRefusedLine[moon::kParameterLineCount] = {
+    "Калькулятор не принял имя расчета.",
+    "Калькулятор не принял дату рождения.",
+    "Калькулятор не принял время рождения.",
+    "Калькулятор не принял разницу с гринвичем.",
+    nullptr,
+    "Калькулятор не принял широту.",
+    "Калькулятор не принял долготу.",
+    "Калькулятор не принял число лунных месяцев.",
+    "Калькулятор не принял режим расчета.",
+    "Калькулятор не получил имя файла для таблицы лунных дней.",
 };
 
 // Messages about the parameter file itself, which end in the system's error number.
@@ -30,36 +26,41 @@ struct FileComplaint {
 };
 
 constexpr FileComplaint kFileComplaints[] = {
-    {"Can not open file ", "Калькулятор не смог открыть файл параметров (код ошибки %1)."},
-    {"Error read file ", "Калькулятор не смог прочитать файл параметров (код ошибки %1)."},
-    {"Error close file ", "Калькулятор не смог закрыть файл параметров (код ошибки %1)."},
+    {moon::kCannotOpenPrefix, "Калькулятор не смог открыть файл параметров (код ошибки %1)."},
+    {moon::kCannotReadPrefix, "Калькулятор не смог прочитать файл параметров (код ошибки %1)."},
+    {moon::kCannotClosePrefix, "Калькулятор не смог закрыть файл параметров (код ошибки %1)."},
 };
 
-constexpr std::string_view kErrorCode = ". Error code = ";
-constexpr std::string_view kLoaded = "Load parameters from file ";
+QString OutOfRangeText() {
+  return QStringLiteral("Дата рождения вне диапазона дат, которые может рассчитать калькулятор.");
+}
+
+QString NotConvergingText() {
+  return QStringLiteral("Калькулятор не смог найти начала лунных дней для этих даты и места.");
+}
 
 QString ComplaintOfLine(std::string_view line) {
-  for (const LineComplaint& complaint : kLineComplaints) {
-    if (line.starts_with("Error in file ") && line.ends_with(complaint.ending)) {
-      return QString::fromUtf8(complaint.text);
+  if (line.starts_with(moon::kLineErrorPrefix)) {
+    for (int number = 1; number <= moon::kParameterLineCount; ++number) {
+      const std::string_view complaint = moon::LineComplaint(number);
+      if (!complaint.empty() && line.ends_with(complaint) &&
+          line.substr(0, line.size() - complaint.size()).ends_with(moon::kLineErrorInfix)) {
+        return QString::fromUtf8(kRefusedLine[number - 1]);
+      }
     }
   }
   for (const FileComplaint& complaint : kFileComplaints) {
-    const size_t code = line.rfind(kErrorCode);
+    const size_t code = line.rfind(moon::kErrorCodeInfix);
     if (line.starts_with(complaint.start) && code != std::string_view::npos) {
-      const std::string_view number = line.substr(code + kErrorCode.size());
+      const std::string_view number = line.substr(code + moon::kErrorCodeInfix.size());
       return QString::fromUtf8(complaint.text).arg(QString::fromLatin1(number));
     }
   }
-  if (line.starts_with("File ") && line.ends_with(" not found.")) {
+  if (line.starts_with(moon::kNotFoundPrefix) && line.ends_with(moon::kNotFoundSuffix)) {
     return QStringLiteral("Калькулятор не нашел файл параметров.");
   }
-  if (line == "Bad JDay") {
-    return QStringLiteral("Дата рождения вне диапазона дат, которые может рассчитать калькулятор.");
-  }
-  if (line.starts_with("Error: the lunar-day search does not converge")) {
-    return QStringLiteral("Калькулятор не смог найти начала лунных дней для этих даты и места.");
-  }
+  if (line == moon::kBadJulianDayMessage) return OutOfRangeText();
+  if (line.starts_with(moon::kNotConvergingMessage)) return NotConvergingText();
   return {};
 }
 
@@ -79,26 +80,39 @@ bool AnyLine(std::string_view output, Visit visit) {
   return false;
 }
 
-// What the exit status the shell saw says about a calculator that left no
-// table (the shell's conventions: 126 not runnable, 127 not found, 128 + N
-// ended by signal N).
-QString StatusReason(int status) {
-  constexpr int kNotRunnable = 126;
-  constexpr int kNotFound = 127;
-  constexpr int kSignalBase = 128;
-  if (status == kNotRunnable || status == kNotFound) {
-    return QStringLiteral(
-               "Калькулятор не удалось запустить: оболочка не смогла выполнить его файл (код %1).")
-        .arg(status);
+// Exit statuses of the shell for a program it could not start: found but
+// not executable, or not found.
+constexpr int kShellCannotExecute = 126;
+constexpr int kShellNotFound = 127;
+// Above this, the shell reports a program ended by signal (status − 128).
+constexpr int kShellSignalBase = 128;
+
+// Why the script ended without a table, from the calculator's exit status.
+QString NoTableReason(const RunOutcome& outcome, const QString& complaint) {
+  const std::optional<int> status = outcome.calculatorExitStatus;
+  if (!status) {
+    return QStringLiteral("Калькулятор был прерван, не записав таблицу лунных дней.");
   }
-  if (status > kSignalBase) {
-    return QStringLiteral(
-               "Калькулятор был запущен и прерван сигналом %1, не записав таблицу лунных дней.")
-        .arg(status - kSignalBase);
+  switch (*status) {
+    case kShellCannotExecute:
+    case kShellNotFound:
+      return QStringLiteral("Калькулятор не удалось запустить (код %1).").arg(*status);
+    case moon::kBadJulianDayExitCode:
+      return OutOfRangeText();
+    case moon::kNotConvergingExitCode:
+      return NotConvergingText();
+    case moon::kParameterErrorExitCode:
+      if (!complaint.isEmpty()) return complaint;
+      return QStringLiteral("Калькулятор не принял файл параметров.");
+    default:
+      break;
   }
-  return QStringLiteral(
-             "Калькулятор был запущен и завершился с кодом %1, не записав таблицу лунных дней.")
-      .arg(status);
+  if (*status > kShellSignalBase) {
+    return QStringLiteral("Калькулятор был остановлен сигналом %1, не записав таблицу лунных дней.")
+        .arg(*status - kShellSignalBase);
+  }
+  return QStringLiteral("Калькулятор завершился с кодом %1, не записав таблицу лунных дней.")
+      .arg(*status);
 }
 
 QString Reason(const RunOutcome& outcome) {
@@ -120,16 +134,8 @@ QString Reason(const RunOutcome& outcome) {
       return QStringLiteral("Калькулятор не удалось запустить.");
     case RunFailure::kTimedOut:
       return QStringLiteral("Калькулятор не закончил расчет вовремя и был остановлен.");
-    case RunFailure::kNoTable: {
-      if (!complaint.isEmpty()) return complaint;
-      if (outcome.calculatorStatus) return StatusReason(*outcome.calculatorStatus);
-      const bool started = AnyLine(outcome.calculatorOutput,
-                                   [](std::string_view line) { return line.starts_with(kLoaded); });
-      // Without a word from the calculator it never ran: the shell found no
-      // program it could start.
-      if (!started) return QStringLiteral("Калькулятор не удалось запустить.");
-      return QStringLiteral("Калькулятор завершился, не записав таблицу лунных дней.");
-    }
+    case RunFailure::kNoTable:
+      return NoTableReason(outcome, complaint);
     case RunFailure::kNoLunarDay: {
       QString reason = QStringLiteral(
           "В таблице калькулятора нет лунного дня, "

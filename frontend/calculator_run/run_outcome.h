@@ -29,12 +29,11 @@ struct RunOutcome {
   std::vector<std::string> table;
   // What the shell and the calculator printed, merged, for the failure report.
   std::string calculatorOutput;
-  // The calculator's exit status as its shell saw it and wrote it into the
-  // flag file: 126 or 127 when the shell could not run it, 128 + N when
-  // signal N ended it. None when the script did not get that far.
-  std::optional<int> calculatorStatus;
   // A reason already in Russian, for the failures that carry one.
   QString detail;
+  // How the calculator ended, as its script recorded it in the flag file;
+  // nothing when the script did not get that far.
+  std::optional<int> calculatorExitStatus;
 
   bool ok() const { return failure == RunFailure::kNone; }
 };

@@ -9,7 +9,9 @@
 #include "frontend/birth/birth_data.h"
 #include "frontend/calculator_run/run_outcome.h"
 
+namespace frontend {
 struct CalculatorFiles;
+}  // namespace frontend
 
 namespace frontend {
 

@@ -7,6 +7,8 @@
 #include <QSocketNotifier>
 #include <csignal>
 
+namespace frontend {
+
 namespace {
 
 // The handler may only write to a descriptor; the event loop reads the other
@@ -51,3 +53,5 @@ TerminationNotice& TerminationNotice::instance() {
   static auto* notice = new TerminationNotice;
   return *notice;
 }
+
+}  // namespace frontend

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+namespace frontend {
+
 // Call once after the application object exists.
 void QuitOnTerminationSignals();
 
@@ -22,3 +24,5 @@ class TerminationNotice : public QObject {
  signals:
   void requested();
 };
+
+}  // namespace frontend

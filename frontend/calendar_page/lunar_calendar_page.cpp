@@ -16,18 +16,13 @@
 #include "frontend/lunar_calendar/lunar_day_texts.h"
 #include "frontend/lunar_calendar/unfavourable_days.h"
 #include "frontend/places/zone_offset.h"
+#include "frontend/widgets/named.h"
 
 namespace {
 
 // Height of the texts under the grid, in pixels: the four lines of a verse
 // beside the phrase and the knife's two qualities, with the heading above.
 constexpr int kDetailsHeight = 112;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QString Html(const std::string& text) {
   return QString::fromStdString(text).toHtmlEscaped();
@@ -43,12 +38,6 @@ QString Angle(const frontend::Coordinate& angle) {
   return QStringLiteral("%1°%2'")
       .arg(frontend::SignedDegreesText(angle))
       .arg(angle.minutes, 2, 10, QLatin1Char('0'));
-}
-
-QString Clock(int32_t secondOfDay) {
-  return QStringLiteral("%1:%2")
-      .arg(secondOfDay / 3600)
-      .arg(secondOfDay / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 
 // The calendar takes one offset for all its dates, the one in the zone box.
@@ -81,7 +70,7 @@ QString ZoneExplanation(const frontend::CalendarPlace& place) {
 }
 
 QString MonthTitle(const frontend::YearMonth& month) {
-  QString name = RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
+  QString name = frontend::RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
   if (!name.isEmpty()) name[0] = name[0].toUpper();
   return name + QLatin1Char(' ') + QString::number(month.year);
 }
@@ -179,7 +168,7 @@ void LunarCalendarPage::CreateControls() {
   connect(forward, &QShortcut::activated, this, [this] { StepMonth(1); });
 }
 
-void LunarCalendarPage::SetCalculatorFiles(const CalculatorFiles& birthRun) {
+void LunarCalendarPage::SetCalculatorFiles(const frontend::CalculatorFiles& birthRun) {
   months_.SetFiles(birthRun);
 }
 
@@ -269,9 +258,9 @@ frontend::CivilDate LunarCalendarPage::Today() const {
 
 QString LunarCalendarPage::MomentText(const frontend::LocalMoment& moment) const {
   QString text = QString::number(moment.day) + QLatin1Char(' ') +
-                 RussianLocale().monthName(moment.month, QLocale::LongFormat);
+                 frontend::RussianLocale().monthName(moment.month, QLocale::LongFormat);
   if (moment.year != month_.year) text += QLatin1Char(' ') + QString::number(moment.year);
-  return text + QStringLiteral(", ") + Clock(moment.secondOfDay);
+  return text + QStringLiteral(", ") + frontend::ClockText(moment.secondOfDay);
 }
 
 void LunarCalendarPage::ShowDetails() {

@@ -25,7 +25,7 @@ class LunarCalendarPage : public QWidget {
  public:
   LunarCalendarPage(const content::ReferenceTables& tables, QWidget* parent = nullptr);
 
-  void SetCalculatorFiles(const CalculatorFiles& birthRun);
+  void SetCalculatorFiles(const frontend::CalculatorFiles& birthRun);
   // Reads the place from the window's boxes whenever the page is shown.
   void SetPlaceSource(std::function<frontend::CalendarPlace()> source) {
     placeSource_ = std::move(source);

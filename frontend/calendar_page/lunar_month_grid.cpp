@@ -25,12 +25,6 @@ const QColor kTime(0x55, 0x55, 0x55);
 // The new moon's sign before lunar day 1.
 const QString kNewMoonMark = QStringLiteral("●");
 
-QString Clock(int32_t secondOfDay) {
-  return QStringLiteral("%1:%2")
-      .arg(secondOfDay / 3600)
-      .arg(secondOfDay / 60 % 60, 2, 10, QLatin1Char('0'));
-}
-
 // "●1 с 3:53", "29 с 8:34" for a lunar day beginning on the date, "28" for
 // one in force since an earlier date.
 QString LineOfLunarDay(const QString& mark, int32_t number, const QString& start) {
@@ -116,7 +110,7 @@ QString LunarMonthGrid::LunarDayLine(const Cell& cell, const frontend::LunarDayS
   const bool begins = day.start.year == cell.date.year && day.start.month == cell.date.month &&
                       day.start.day == cell.date.day;
   return LineOfLunarDay(day.newMoon() && begins ? kNewMoonMark : QString(), day.number,
-                        begins ? Clock(day.start.secondOfDay) : QString());
+                        begins ? frontend::ClockText(day.start.secondOfDay) : QString());
 }
 
 QStringList LunarMonthGrid::CellLines(const frontend::CivilDate& date) const {
@@ -186,7 +180,7 @@ void LunarMonthGrid::paintEvent(QPaintEvent* /*event*/) {
     const int left = column * (width() - 1) / 7;
     const int right = (column + 1) * (width() - 1) / 7;
     const QString name =
-        Capitalised(RussianLocale().standaloneDayName(column + 1, QLocale::ShortFormat));
+        Capitalised(frontend::RussianLocale().standaloneDayName(column + 1, QLocale::ShortFormat));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(left, 0, right - left, HeaderHeight()), Qt::AlignCenter, name);
   }

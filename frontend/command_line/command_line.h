@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "frontend/birth/birth_data.h"
+#include "frontend/command_line/command_line_options.h"
 
 namespace frontend {
 
@@ -24,19 +25,11 @@ struct ParsedCommandLine {
   QString error;                              // in Russian, naming the option; the rest empty
 };
 
-// Whether the arguments (without the program's name) ask for the command
-// line rather than the window: any of them is one of its options, or a long
-// option that is not one of Qt's own.
-bool WantsCommandLine(const QStringList& arguments);
-
 // Reads the options; a place name is looked up in `places` (the built-in list,
 // lines "name=value") for its coordinates, and without --zone its zone is
 // taken from `placeZones` (the database zone of each line of `places`,
 // place_zones.h) at the local date and time of birth.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
                                    const QStringList& placeZones);
-
-// Every option, in Russian and in English.
-QString CommandLineHelp();
 
 }  // namespace frontend

@@ -7,7 +7,7 @@
 
 #include "frontend/calculator_run/termination.h"
 #include "frontend/command_line/command_line.h"
-#include "frontend/horoscope/headless_calculation.h"
+#include "frontend/horoscope/calculation.h"
 #include "frontend/horoscope/horoscope_json.h"
 #include "frontend/horoscope/horoscope_text.h"
 #include "frontend/resources/builtin_data.h"
@@ -30,7 +30,7 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
 int RunCommandLine(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("velunor"));
-  QuitOnTerminationSignals();
+  frontend::QuitOnTerminationSignals();
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   try {
@@ -38,7 +38,7 @@ int RunCommandLine(int argc, char* argv[]) {
     const frontend::ParsedCommandLine parsed =
         frontend::ParseCommandLine(arguments, places, LoadBuiltInPlaceZones(places));
     if (parsed.help) {
-      Write(stdout, frontend::CommandLineHelp().toUtf8());
+      Write(stdout, frontend::CommandLineHelp(frontend::HelpLanguageOfSystem()).toUtf8());
       return kPrinted;
     }
     if (parsed.version) {
@@ -49,8 +49,11 @@ int RunCommandLine(int argc, char* argv[]) {
       Write(stderr, (QStringLiteral("velunor: ") + parsed.error + QLatin1Char('\n')).toUtf8());
       return kBadOptions;
     }
-    const frontend::Horoscope horoscope = frontend::CalculateWithoutWindow(
-        LoadBuiltInTables(), LoadCalculatorProgram(), parsed.request->birth);
+    const content::ReferenceTables tables = LoadBuiltInTables();
+    frontend::Calculation calculation(tables);
+    calculation.SetUpCalculator(LoadCalculatorProgram());
+    const frontend::Horoscope horoscope =
+        calculation.CalculateAndWait(parsed.request->birth).horoscope;
     Write(stdout, parsed.request->format == frontend::HoroscopeFormat::kJson
                       ? frontend::HoroscopeJson(horoscope)
                       : frontend::HoroscopeText(horoscope).toUtf8());

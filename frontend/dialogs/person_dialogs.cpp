@@ -1,4 +1,5 @@
 #include "frontend/dialogs/person_dialogs.h"
+#include "frontend/widgets/named.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -18,12 +19,6 @@ QString FullName(const frontend::BirthData& birth) {
     if (!part.trimmed().isEmpty()) parts.append(part.trimmed());
   }
   return parts.isEmpty() ? QStringLiteral("(без имени)") : parts.join(QLatin1Char(' '));
-}
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
 }
 
 }  // namespace

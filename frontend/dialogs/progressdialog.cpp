@@ -65,9 +65,10 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
 
   connect(&run_, &frontend::CalculatorRun::ended, this, &TOKBottomDlg::RunEnded);
   // The program is ending: no one waits for this run's table any more.
-  connect(&TerminationNotice::instance(), &TerminationNotice::requested, this, [this] {
-    if (running_) AbandonRun();
-  });
+  connect(&frontend::TerminationNotice::instance(), &frontend::TerminationNotice::requested, this,
+          [this] {
+            if (running_) AbandonRun();
+          });
 
   FormCreate();
 }
@@ -76,7 +77,7 @@ void TOKBottomDlg::FormCreate() {
   setWindowTitle(QStringLiteral("Идет расчет..."));
 }
 
-frontend::RunOutcome TOKBottomDlg::Run(const CalculatorFiles* files) {
+frontend::RunOutcome TOKBottomDlg::Run(const frontend::CalculatorFiles* files) {
   files_ = files;
   outcome_ = {};
   running_ = true;
@@ -105,7 +106,7 @@ void TOKBottomDlg::showEvent(QShowEvent* event) {
 void TOKBottomDlg::FormActivate() {
   if (!isVisible()) return;  // ended before the run could start
   ProgressBar1->setValue(0);
-  if (TerminationRequested()) {
+  if (frontend::TerminationRequested()) {
     AbandonRun();
     return;
   }

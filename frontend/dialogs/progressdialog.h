@@ -13,7 +13,9 @@
 class QFrame;
 class QProgressBar;
 class QTimer;
+namespace frontend {
 struct CalculatorFiles;
+}  // namespace frontend
 
 class TOKBottomDlg : public QDialog {
   Q_OBJECT
@@ -30,7 +32,7 @@ class TOKBottomDlg : public QDialog {
   // `files` and returns once the dialog has ended. The parent (the main
   // window) takes no input meanwhile, but can still be closed (see
   // AbandonRun). `files` must outlive the call and may be null.
-  frontend::RunOutcome Run(const CalculatorFiles* files);
+  frontend::RunOutcome Run(const frontend::CalculatorFiles* files);
 
   // While Run() is under way: ends the script and the calculator, waits for
   // them and ends the dialog with kResultCancel and no outcome to report.
@@ -67,7 +69,7 @@ class TOKBottomDlg : public QDialog {
   void ShowProgress();
   void StopWaiting();
 
-  const CalculatorFiles* files_ = nullptr;
+  const frontend::CalculatorFiles* files_ = nullptr;
   frontend::CalculatorRun run_;
   frontend::RunOutcome outcome_;
   bool running_ = false;

@@ -3,7 +3,6 @@
 #include <QLocale>
 
 #include "frontend/birth/russian_dates.h"
-#include "frontend/horoscope/windows1251.h"
 #include "frontend/places/zone_offset.h"
 
 namespace frontend {
@@ -97,6 +96,13 @@ std::vector<HoroscopeSection> HoroscopeSections(const Horoscope& horoscope) {
 
   sections.push_back({1, QStringLiteral("Гороскоп по дням недели"), LinesOf(result.weekDay)});
   return sections;
+}
+
+QString JoinLines(const content::Lines& lines) {
+  QStringList decoded;
+  decoded.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) decoded.append(QString::fromStdString(line));
+  return decoded.join(QLatin1Char('\n'));
 }
 
 }  // namespace frontend

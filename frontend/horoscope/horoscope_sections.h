@@ -21,6 +21,9 @@ struct HoroscopeSection {
 // The document's title line: "Гороскоп: " and the person's full name.
 QString HoroscopeTitle(const Horoscope& horoscope);
 
+// Lines of a table's text joined by line feeds, as a text box shows them.
+QString JoinLines(const content::Lines& lines);
+
 std::vector<HoroscopeSection> HoroscopeSections(const Horoscope& horoscope);
 
 // "53° 54′ с. ш." / "27° 34′ в. д.": a coordinate as typed, with its side.

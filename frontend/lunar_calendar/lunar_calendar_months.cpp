@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calculator/messages.h"
+
 #include "frontend/birth/birth_date_range.h"
 #include "frontend/calculator_run/failure_report.h"
 
@@ -12,8 +14,8 @@ YearMonth MonthOfDate(const QDate& date) {
   return {date.year(), date.month()};
 }
 
-bool OutOfRange(std::string_view consoleOutput) {
-  return consoleOutput.find("Bad JDay") != std::string_view::npos;
+bool OutOfRange(const RunOutcome& outcome) {
+  return outcome.calculatorExitStatus == moon::kBadJulianDayExitCode;
 }
 
 QString OutOfRangeText() {
@@ -32,7 +34,7 @@ YearMonth LastCalendarMonth() {
 
 QString CalendarFailureText(const RunOutcome& outcome) {
   QString reason;
-  if (OutOfRange(outcome.calculatorOutput)) {
+  if (OutOfRange(outcome)) {
     reason = OutOfRangeText();
   } else if (outcome.ok() || outcome.failure == RunFailure::kNoLunarDay) {
     reason = QStringLiteral("В таблице калькулятора нет лунных дней этого месяца.");

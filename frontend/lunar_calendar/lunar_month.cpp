@@ -97,4 +97,10 @@ std::vector<YearMonth> MonthsCoveredBy(const std::vector<LunarDayStart>& rows) {
   return months;
 }
 
+QString ClockText(int32_t secondOfDay) {
+  return QStringLiteral("%1:%2")
+      .arg(secondOfDay / 3600)
+      .arg(secondOfDay / 60 % 60, 2, 10, QLatin1Char('0'));
+}
+
 }  // namespace frontend

@@ -3,6 +3,7 @@
 // row starts.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -57,5 +58,9 @@ std::vector<YearMonth> MonthsCoveredBy(const std::vector<LunarDayStart>& rows);
 // Seconds since the start of the day numbering, for comparing and measuring.
 int64_t SecondsOf(const LocalMoment& moment);
 LocalMoment MomentOf(int64_t seconds);
+
+// "8:34": hours and minutes of a second of the day (0..86399), as the calendar
+// writes the start of a lunar day.
+QString ClockText(int32_t secondOfDay);
 
 }  // namespace frontend

@@ -1,8 +1,5 @@
 #include "frontend/main_window/Unit1.h"
 
-#include "frontend/dialogs/Resultdlg.h"
-#include "frontend/dialogs/progressdialog.h"
-
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,7 +23,8 @@
 #include "frontend/calculator_run/calculator_files.h"
 #include "frontend/dialogs/Resultdlg.h"
 #include "frontend/dialogs/progressdialog.h"
-#include "frontend/horoscope/windows1251.h"
+#include "frontend/horoscope/calculation.h"
+#include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/persons/person_store.h"
 #include "frontend/places/place_list.h"
 #include "frontend/resources/builtin_data.h"
@@ -40,7 +38,7 @@ namespace {
 const char* const kDefaultPlace = "Минск";
 
 void ShowLines(QPlainTextEdit* memo, const content::Lines& lines) {
-  memo->setPlainText(JoinLines(lines));
+  memo->setPlainText(frontend::JoinLines(lines));
 }
 
 }  // namespace
@@ -123,7 +121,7 @@ void TForm1::Button1Click() {
   }
   const frontend::BirthData birth = ReadBirthData();
   FollowPlaceOnCalendar(birth);
-  horoscope_ = frontend::ComposeHoroscope(tables, birth, RunCalculatorForLunarDay(birth));
+  horoscope_ = Calculate(birth);
   ShowComposition(horoscope_->composition);
 }
 
@@ -145,7 +143,8 @@ frontend::BirthData TForm1::ReadBirthData() const {
 }
 
 void TForm1::ComboBox1Change() {
-  const auto coordinates = ParsePlaceValue(PlaceValue(placeList, ComboBox1->currentText()));
+  const auto coordinates =
+      frontend::ParsePlaceValue(frontend::PlaceValue(placeList, ComboBox1->currentText()));
   // A value that does not read as four whole numbers leaves the boxes as they
   // were, and the place box says whose they are.
   if (!coordinates) {
@@ -192,7 +191,7 @@ void TForm1::LoadPlaceList() {
   placeList = LoadBuiltInPlaceList();
   // The file is stored in the list's display order; line 0 is not offered.
   QStringList names;
-  for (qsizetype i = 1; i < placeList.size(); ++i) names.append(PlaceName(placeList[i]));
+  for (qsizetype i = 1; i < placeList.size(); ++i) names.append(frontend::PlaceName(placeList[i]));
   ComboBox1->addItems(names);
   // The open list is as wide as its longest name, even where the box is not.
   int widest = 0;
@@ -202,7 +201,7 @@ void TForm1::LoadPlaceList() {
   ComboBox1->view()->setMinimumWidth(widest + 2 * ComboBox1->view()->frameWidth() +
                                      style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
   LoadPlaceZones();
-  const qsizetype defaultLine = FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
+  const qsizetype defaultLine = frontend::FindPlace(placeList, QString::fromUtf8(kDefaultPlace));
   ComboBox1->setCurrentIndex(static_cast<int>(defaultLine - 1));
   ComboBox1Change();
 }

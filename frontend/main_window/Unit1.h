@@ -38,10 +38,10 @@ class TSpinEdit;
 class TZoneSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
-struct CalculatorFiles;
 namespace frontend {
+class Calculation;
 class PersonStore;
-}
+}  // namespace frontend
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -229,9 +229,8 @@ class TForm1 : public QWidget {
   // The calculator run; see Unit1_calculation.cpp.
   void PrepareCalculatorFiles();
   void WriteCalculatorExecutable();
-  frontend::RunOutcome RunCalculator(const frontend::BirthData& birth);
-  // "1".."30", or empty (after the failure has been reported).
-  std::string RunCalculatorForLunarDay(const frontend::BirthData& birth);
+  // The horoscope of `birth`, after a failed lunar part has been reported.
+  frontend::Horoscope Calculate(const frontend::BirthData& birth);
   bool CalculationRunning() const;
   // Ends a calculation still running and removes its files at once.
   void AbandonCalculation();
@@ -271,7 +270,7 @@ class TForm1 : public QWidget {
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();
 
-  std::unique_ptr<CalculatorFiles> calculatorFiles_;
+  std::unique_ptr<frontend::Calculation> calculation_;
   std::optional<frontend::Horoscope> horoscope_;
   // Opened at the first use: nothing is read or written before.
   std::unique_ptr<frontend::PersonStore> personStore_;

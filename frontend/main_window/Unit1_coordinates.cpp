@@ -67,9 +67,10 @@ void TForm1::CarryFullDegrees() {
 }
 
 void TForm1::ShowWhosePlace() {
-  std::optional<PlaceCoordinates> picked;
+  std::optional<frontend::PlaceCoordinates> picked;
   if (pickedPlace_ >= 0) {
-    picked = ParsePlaceValue(PlaceValue(placeList, ComboBox1->itemText(pickedPlace_)));
+    picked = frontend::ParsePlaceValue(
+        frontend::PlaceValue(placeList, ComboBox1->itemText(pickedPlace_)));
   }
   const bool belongs = picked && picked->latitude == frontend::CarriedMinutes(LatitudeOfBoxes()) &&
                        picked->longitude == frontend::CarriedMinutes(LongitudeOfBoxes());

@@ -20,16 +20,11 @@
 #include "frontend/widgets/date_pickers.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/dropdown_list.h"
+#include "frontend/widgets/named.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // A label sized to its text, so that no caption is cut.
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text = {}) {

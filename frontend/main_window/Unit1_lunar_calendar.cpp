@@ -4,6 +4,7 @@
 
 #include "frontend/calculator_run/calculator_files.h"
 #include "frontend/calendar_page/lunar_calendar_page.h"
+#include "frontend/horoscope/calculation.h"
 #include "frontend/lunar_calendar/calendar_run.h"
 #include "frontend/main_window/Unit1.h"
 
@@ -18,7 +19,7 @@ void TForm1::CreateLunarCalendarPage() {
 // After the creation steps: the calculator's files exist, and the page reads
 // the place from the boxes whenever it is opened.
 void TForm1::ConnectLunarCalendar() {
-  LunarCalendar1->SetCalculatorFiles(*calculatorFiles_);
+  LunarCalendar1->SetCalculatorFiles(calculation_->files());
   LunarCalendar1->SetPlaceSource([this] { return frontend::CalendarPlaceOf(ReadBirthData()); });
 }
 

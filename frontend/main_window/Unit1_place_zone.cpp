@@ -43,7 +43,7 @@ void TForm1::ConnectZoneFollowing() {
 }
 
 void TForm1::FollowZoneOfPlace() {
-  const qsizetype line = FindPlace(placeList, ComboBox1->currentText());
+  const qsizetype line = frontend::FindPlace(placeList, ComboBox1->currentText());
   FollowZone(line >= 0 && line < placeZones.size() ? placeZones[line] : QString());
 }
 

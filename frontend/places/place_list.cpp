@@ -3,8 +3,10 @@
 #include <QRegularExpression>
 #include <string_view>
 
+#include "content/cp1251.h"
 #include "content/tables.h"
-#include "frontend/horoscope/windows1251.h"
+
+namespace frontend {
 
 namespace {
 
@@ -31,7 +33,8 @@ std::optional<frontend::Coordinate> ReadFields(const QString& signedDegrees,
 
 QStringList ReadPlaceList(const QByteArray& bytes) {
   QStringList places;
-  for (const std::string& line : content::CutLines(Utf8FromWindows1251(bytes))) {
+  for (const std::string& line : content::CutLines(
+           content::Utf8FromCp1251(std::string_view(bytes.constData(), bytes.size())))) {
     places.append(QString::fromStdString(line));
   }
   return places;
@@ -68,3 +71,5 @@ std::optional<PlaceCoordinates> ParsePlaceValue(const QString& value) {
   if (!latitude || !longitude) return std::nullopt;
   return PlaceCoordinates{*latitude, *longitude};
 }
+
+}  // namespace frontend

@@ -10,9 +10,11 @@
 
 #include "frontend/places/coordinate.h"
 
+namespace frontend {
+
 struct PlaceCoordinates {
-  frontend::Coordinate latitude;
-  frontend::Coordinate longitude;
+  Coordinate latitude;
+  Coordinate longitude;
 };
 
 // The list's Windows-1251 bytes as lines, in file order.
@@ -33,3 +35,5 @@ QString PlaceValue(const QStringList& places, const QString& name);
 // minutes. The sign is read apart from the degrees, so "-00,10" is 0°10'
 // south. Nothing when any field is not a whole number.
 std::optional<PlaceCoordinates> ParsePlaceValue(const QString& value);
+
+}  // namespace frontend

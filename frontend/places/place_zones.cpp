@@ -6,6 +6,8 @@
 #include "content/tables.h"
 #include "frontend/places/place_list.h"
 
+namespace frontend {
+
 QStringList ReadPlaceZones(const QByteArray& bytes, const QStringList& places) {
   const content::Lines lines = content::CutLines(std::string_view(bytes.data(), bytes.size()));
   QStringList zones;
@@ -21,3 +23,5 @@ QStringList ReadPlaceZones(const QByteArray& bytes, const QStringList& places) {
   }
   return zones;
 }
+
+}  // namespace frontend

@@ -1,7 +1,7 @@
 #include "frontend/resources/builtin_data.h"
 
+#include "content/cp1251.h"
 #include "content/tables.h"
-#include "frontend/horoscope/windows1251.h"
 #include "frontend/places/place_list.h"
 #include "frontend/places/place_zones.h"
 #include "frontend/resources/resources.h"
@@ -13,18 +13,20 @@ content::ReferenceTables LoadBuiltInTables() {
         QString::fromLatin1(source.word.data(), static_cast<qsizetype>(source.word.size())) +
         QStringLiteral("_TXT");
     const QByteArray bytes = LoadResource(type, QStringLiteral("X") + type);
-    tables.*source.lines = content::CutLines(Utf8FromWindows1251(bytes));
+    tables.*source.lines = content::CutLines(
+        content::Utf8FromCp1251(std::string_view(bytes.constData(), bytes.size())));
   }
   return tables;
 }
 
 QStringList LoadBuiltInPlaceList() {
-  return ReadPlaceList(LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")));
+  return frontend::ReadPlaceList(
+      LoadResource(QStringLiteral("coord_dat"), QStringLiteral("COORD_DAT")));
 }
 
 QStringList LoadBuiltInPlaceZones(const QStringList& places) {
-  return ReadPlaceZones(LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")),
-                        places);
+  return frontend::ReadPlaceZones(
+      LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")), places);
 }
 
 QByteArray LoadCalculatorProgram() {

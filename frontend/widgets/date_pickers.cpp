@@ -10,23 +10,23 @@ bool IsPartSeparator(const QKeyEvent& event) {
 }
 
 TDatePicker::TDatePicker(QWidget* parent) : TypedPicker<QDateEdit>(parent) {
-  setLocale(RussianLocale());
-  setDisplayFormat(LongDateFormat());
+  setLocale(frontend::RussianLocale());
+  setDisplayFormat(frontend::LongDateFormat());
   // The pop-up calendar is a window of its own and does not take the box's
   // locale: without its own, it would name the days in the system's language.
   // The pop-up takes the calendar over.
   setCalendarPopup(true);
   auto* calendar = new QCalendarWidget;
-  calendar->setLocale(RussianLocale());
-  calendar->setFirstDayOfWeek(RussianLocale().firstDayOfWeek());
+  calendar->setLocale(frontend::RussianLocale());
+  calendar->setFirstDayOfWeek(frontend::RussianLocale().firstDayOfWeek());
   setCalendarWidget(calendar);
 }
 
 void TDatePicker::BeforeTyping(int part) {
-  if (displayFormat() == NumericDateFormat()) return;
+  if (displayFormat() == frontend::NumericDateFormat()) return;
   // Both forms hold day, month and year in this order, so the part typed into
   // stays the same.
-  setDisplayFormat(NumericDateFormat());
+  setDisplayFormat(frontend::NumericDateFormat());
   SelectPart(part);
   typedDay_ = 0;
 }
@@ -46,5 +46,5 @@ void TDatePicker::AfterTyping(int part) {
 void TDatePicker::focusOutEvent(QFocusEvent* event) {
   TypedPicker<QDateEdit>::focusOutEvent(event);
   typedDay_ = 0;
-  if (displayFormat() != LongDateFormat()) setDisplayFormat(LongDateFormat());
+  if (displayFormat() != frontend::LongDateFormat()) setDisplayFormat(frontend::LongDateFormat());
 }

@@ -1,4 +1,5 @@
 #include "calculator/events.h"
+#include "calculator/messages.h"
 
 #include <gtest/gtest.h>
 

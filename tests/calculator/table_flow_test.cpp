@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "calculator/messages.h"
 #include "calculator/table.h"
 #include "lunar_table.h"
 #include "moon_process.h"
@@ -55,7 +56,7 @@ TEST(TableFlowTest, ASearchThatCannotConvergeEndsWithItsOwnCode) {
   const FlowRun run = RunFlow(p);
   EXPECT_EQ(run.exitCode, kNotConvergingExitCode);
   EXPECT_NE(run.exitCode, 0);
-  EXPECT_EQ(run.console, std::string("\rDay 1           \n") + kNotConvergingMessage + "\n");
+  EXPECT_EQ(run.console, "\rDay 1           \n" + std::string(kNotConvergingMessage) + "\n");
   ASSERT_EQ(run.table.rows.size(), 1u);  // the new moon, kept
   EXPECT_EQ(run.table.rows[0].lunarDay, 1);
   EXPECT_TRUE(run.table.crlfOnly);

@@ -7,11 +7,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <optional>
 #include <string>
 
+#include "calculator/messages.h"
 #include "calculator/table.h"
-#include "frontend/calculator_run/calculator_files.h"
-#include "frontend/calculator_run/calculator_run.h"
 
 namespace frontend {
 namespace {
@@ -47,7 +47,7 @@ TEST(CalculatorComplaint, NamesTheInputTheCalculatorRefused) {
     EXPECT_NE(complaint.find(c.named), std::string::npos) << c.message << " -> " << complaint;
   }
   // No parameter file leads there; the calculator's own text, not a copy of it.
-  const std::string notConverging = std::string("\n") + moon::kNotConvergingMessage + "\n";
+  const std::string notConverging = "\n" + std::string(moon::kNotConvergingMessage) + "\n";
   EXPECT_NE(Utf8(CalculatorComplaint(notConverging)).find("лунных дней"), std::string::npos);
   // A file name that looks like a message does not change what is found.
   EXPECT_NE(Utf8(CalculatorComplaint("Error in file bad TIME defined in line 3: bad DATE "
@@ -111,13 +111,31 @@ TEST(FailureReport, SaysWhyWhenTheCalculatorHadNothingToSay) {
   };
   EXPECT_NE(reason(RunFailure::kTimedOut).find("не закончил расчет"), std::string::npos);
   EXPECT_NE(reason(RunFailure::kNotStarted).find("не удалось запустить"), std::string::npos);
-  // The shell's own complaint about a program it cannot run is no calculator output.
-  EXPECT_NE(reason(RunFailure::kNoTable, "sh: 1: ./~moon1.exe: Permission denied\n")
-                .find("не удалось запустить"),
-            std::string::npos);
-  EXPECT_NE(reason(RunFailure::kNoTable, "Load parameters from file ~moon1.in - OK\n")
-                .find("не записав таблицу"),
-            std::string::npos);
+  // Without a table, the calculator's exit status as the script recorded it
+  // tells what happened: a program that started and failed is not one that
+  // could not be started.
+  const struct {
+    std::optional<int> exitStatus;
+    const char* output;
+    const char* named;
+  } withoutTable[] = {
+      {127, "sh: 1: ./~moon1.exe: not found\n", "не удалось запустить (код 127)"},
+      {126, "sh: 1: ./~moon1.exe: Permission denied\n", "не удалось запустить (код 126)"},
+      {100, "Error in file ~moon1.in: bad TIME defined in line 3\n", "не принял время"},
+      {255, "Load parameters from file ~moon1.in - OK\n", "вне диапазона дат"},
+      {3, "Load parameters from file ~moon1.in - OK\n", "не смог найти начала лунных дней"},
+      {1, "Load parameters from file ~moon1.in - OK\n", "завершился с кодом 1"},
+      {137, "Load parameters from file ~moon1.in - OK\n", "остановлен сигналом 9"},
+      {std::nullopt, "", "прерван"},
+  };
+  for (const auto& c : withoutTable) {
+    RunOutcome outcome;
+    outcome.failure = RunFailure::kNoTable;
+    outcome.calculatorOutput = c.output;
+    outcome.calculatorExitStatus = c.exitStatus;
+    const std::string text = Utf8(FailureReason(outcome));
+    EXPECT_NE(text.find(c.named), std::string::npos) << c.output << " -> " << text;
+  }
   EXPECT_NE(reason(RunFailure::kNoLunarDay).find("нет лунного дня"), std::string::npos);
   const QString directoryReason =
       QStringLiteral("Временный каталог смонтирован без права запуска.");
@@ -127,32 +145,6 @@ TEST(FailureReport, SaysWhyWhenTheCalculatorHadNothingToSay) {
   RunOutcome abandoned;
   abandoned.failure = RunFailure::kAbandoned;
   EXPECT_TRUE(FailureReport(abandoned).isEmpty());
-}
-
-// A calculator that was started and ended without a table is reported by how
-// it ended, not as one that could not be started.
-TEST(FailureReport, NamesHowTheCalculatorEnded) {
-  const struct {
-    const char* program;
-    int mode;
-    const char* said;
-  } cases[] = {
-      {"#!/bin/sh\nexit 3\n", 0700, "завершился с кодом 3"},
-      {"#!/bin/sh\nkill -9 $$\n", 0700, "прерван сигналом 9"},
-      {"#!/bin/sh\necho 'Load parameters from file x - OK'\n", 0700, "с кодом 0"},
-      {"#!/bin/sh\nexit 0\n", 0600, "не удалось запустить"},
-  };
-  for (const auto& c : cases) {
-    QTemporaryDir directory;
-    const CalculatorFiles files = NameCalculatorFiles(directory.path() + QLatin1Char('/'), 1);
-    ASSERT_TRUE(WriteExecutable(files, c.program));
-    ASSERT_EQ(::chmod(QFile::encodeName(files.executablePath).constData(), c.mode), 0);
-    ASSERT_TRUE(WriteScript(files));
-    const RunOutcome outcome = RunCalculatorAndWait(files);
-    EXPECT_EQ(outcome.failure, RunFailure::kNoTable) << c.program;
-    const std::string report = Utf8(FailureReport(outcome));
-    EXPECT_NE(report.find(c.said), std::string::npos) << c.program << " -> " << report;
-  }
 }
 
 }  // namespace

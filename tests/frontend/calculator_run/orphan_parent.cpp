@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
   if (argc != 4) return 2;
   QFile lockFile(QFile::decodeName(argv[3]));
   if (!lockFile.open(QIODevice::ReadOnly) || ::flock(lockFile.handle(), LOCK_SH) != 0) return 3;
-  CalculatorProcess calculator;
+  frontend::CalculatorProcess calculator;
   if (!calculator.Start(QFile::decodeName(argv[1]), QFile::decodeName(argv[2]),
                         lockFile.handle())) {
     return 4;

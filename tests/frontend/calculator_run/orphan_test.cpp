@@ -17,8 +17,9 @@
 namespace {
 
 // Processes of `group` that have not ended (zombies count as ended: whoever
-// adopted them may not collect them at once).
-int LivingMembers(qint64 group) {
+// adopted them may not collect them at once); with `name`, only those of that
+// program.
+int LivingMembers(qint64 group, const QByteArray& name = {}) {
   int living = 0;
   for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
@@ -27,7 +28,12 @@ int LivingMembers(qint64 group) {
     // are counted after its closing parenthesis.
     const QByteArray text = stat.readAll();
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() > 2 && fields[2].toLongLong() == group && fields[0] != "Z") ++living;
+    const QByteArray program =
+        text.mid(text.indexOf('(') + 1, text.lastIndexOf(')') - text.indexOf('(') - 1);
+    if (fields.size() > 2 && fields[2].toLongLong() == group && fields[0] != "Z" &&
+        (name.isEmpty() || program == name)) {
+      ++living;
+    }
   }
   return living;
 }
@@ -68,8 +74,12 @@ TEST(OrphanedRun, ShellAndCalculatorEndWhenTheProgramIsKilled) {
   ASSERT_TRUE(parent.waitForReadyRead(10'000)) << parent.readAllStandardError().toStdString();
   const qint64 group = parent.readLine().trimmed().toLongLong();
   ASSERT_GT(group, 0);
-  // The shell and the calculator, blocked on its pipe.
-  for (int tenth = 0; tenth < 100 && LivingMembers(group) < 2; ++tenth) QThread::msleep(100);
+  // The shell and the calculator, blocked on its pipe: the calculator itself
+  // running, not the shell's child on its way to it.
+  for (int tenth = 0; tenth < 100 && LivingMembers(group, "moon") < 1; ++tenth) {
+    QThread::msleep(100);
+  }
+  ASSERT_EQ(LivingMembers(group, "moon"), 1);
   ASSERT_EQ(LivingMembers(group), 2);
 
   ::kill(static_cast<pid_t>(parent.processId()), SIGKILL);
@@ -83,7 +93,7 @@ TEST(OrphanedRun, RunStaysTakenWhileItsProcessesLive) {
   const QString script = BlockingScript(directory);
   const QString executable = directory.filePath(QStringLiteral("run.exe"));
   QFile(executable).open(QIODevice::WriteOnly);
-  CalculatorProcess calculator;
+  frontend::CalculatorProcess calculator;
   {
     QFile held(executable);
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));

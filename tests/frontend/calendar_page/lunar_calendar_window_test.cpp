@@ -25,7 +25,7 @@
 namespace {
 
 QString MonthTitle(const frontend::YearMonth& month) {
-  QString name = RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
+  QString name = frontend::RussianLocale().standaloneMonthName(month.month, QLocale::LongFormat);
   name[0] = name[0].toUpper();
   return name + QLatin1Char(' ') + QString::number(month.year);
 }

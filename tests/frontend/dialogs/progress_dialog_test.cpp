@@ -59,7 +59,7 @@ class ProgressDialogTest : public ::testing::Test {
   RunOutcome Run(TOKBottomDlg& dialog) { return dialog.Run(&files_); }
 
   QTemporaryDir base_;
-  CalculatorFiles files_;
+  frontend::CalculatorFiles files_;
 };
 
 TEST_F(ProgressDialogTest, HandsTheTableOfASuccessfulRunToTheCaller) {
@@ -137,7 +137,7 @@ TEST_F(ProgressDialogTest, UserCannotCancelTheWait) {
 
 TEST_F(ProgressDialogTest, TerminationSignalEndsTheRunAndTheProgram) {
   ASSERT_TRUE(frontend::WriteExecutable(files_, kSlow));
-  QuitOnTerminationSignals();
+  frontend::QuitOnTerminationSignals();
   QWidget mainWindow;
   mainWindow.show();
   TOKBottomDlg dialog(&mainWindow);
@@ -158,7 +158,7 @@ TEST_F(ProgressDialogTest, TerminationSignalEndsTheRunAndTheProgram) {
   EXPECT_EQ(outcome.failure, RunFailure::kAbandoned);
   EXPECT_EQ(dialog.result(), TOKBottomDlg::kResultCancel);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(TerminationRequested());
+  EXPECT_TRUE(frontend::TerminationRequested());
   EXPECT_TRUE(GroupGone(dialog.processGroup()));
 }
 

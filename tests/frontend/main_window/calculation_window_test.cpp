@@ -200,6 +200,8 @@ void CalculationWindowTest::aTableWithoutTheBirthIsAFailedRun() {
   QVERIFY2(errorText_.contains(QStringLiteral("нет лунного дня")), qPrintable(errorText_));
   QCOMPARE(form_->Label1->text(), kUnknownLunarDay);
   for (const QString& page : LunarPages()) QCOMPARE(page, QString());
+  // The horoscope kept for printing and copying says the same as the dialog.
+  QCOMPARE(form_->horoscope()->calculatorFailure, errorText_);
   Plant(executable, calculator);
 }
 

@@ -25,7 +25,7 @@ class PlaceListTest : public QObject {
       return degrees * 60 + (degrees < 0 || minutes < 0 ? -std::abs(minutes) : minutes);
     };
     for (const auto& c : cases) {
-      const auto read = ParsePlaceValue(QString::fromLatin1(c.value));
+      const auto read = frontend::ParsePlaceValue(QString::fromLatin1(c.value));
       QVERIFY2(read.has_value(), c.value);
       QCOMPARE(frontend::SignedArcMinutes(read->latitude),
                signedMinutes(c.latitudeDegrees, c.latitudeMinutes));
@@ -36,7 +36,7 @@ class PlaceListTest : public QObject {
 
   void malformedValuesGiveNothing() {
     for (const char* value : {"#VALUE!\t141,01", "", "53,54", "53,5x\t027,34"}) {
-      QVERIFY2(!ParsePlaceValue(QString::fromLatin1(value)), value);
+      QVERIFY2(!frontend::ParsePlaceValue(QString::fromLatin1(value)), value);
     }
   }
 
@@ -46,14 +46,14 @@ class PlaceListTest : public QObject {
         "Aachen, Germany=50,45\t006,10\r\n"
         "\xCC\xE8\xED\xF1\xEA=53,54\t027,34\r\n"
         "\xCC\xEE\xF1\xEA\xE2\xE0=55,45\t037,35\r\n");
-    const QStringList places = ReadPlaceList(bytes);
+    const QStringList places = frontend::ReadPlaceList(bytes);
     QCOMPARE(places.size(), 3);
-    QCOMPARE(PlaceName(places[1]), QStringLiteral("Минск"));
-    QCOMPARE(FindPlace(places, QStringLiteral("МОСКВА")), 2);
-    QCOMPARE(PlaceValue(places, QStringLiteral("aachen, germany")),
+    QCOMPARE(frontend::PlaceName(places[1]), QStringLiteral("Минск"));
+    QCOMPARE(frontend::FindPlace(places, QStringLiteral("МОСКВА")), 2);
+    QCOMPARE(frontend::PlaceValue(places, QStringLiteral("aachen, germany")),
              QStringLiteral("50,45\t006,10"));
-    QCOMPARE(FindPlace(places, QStringLiteral("Мин")), -1);
-    QVERIFY(PlaceValue(places, QStringLiteral("Нигде")).isEmpty());
+    QCOMPARE(frontend::FindPlace(places, QStringLiteral("Мин")), -1);
+    QVERIFY(frontend::PlaceValue(places, QStringLiteral("Нигде")).isEmpty());
   }
 };
 

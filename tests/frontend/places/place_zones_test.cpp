@@ -10,12 +10,13 @@
 namespace {
 
 QStringList BuiltInPlaces() {
-  return ReadPlaceList(LoadResource(QStringLiteral("COORD_DAT"), QStringLiteral("COORD_DAT")));
+  return frontend::ReadPlaceList(
+      LoadResource(QStringLiteral("COORD_DAT"), QStringLiteral("COORD_DAT")));
 }
 
 QStringList BuiltInZones(const QStringList& places) {
-  return ReadPlaceZones(LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")),
-                        places);
+  return frontend::ReadPlaceZones(
+      LoadResource(QStringLiteral("PLACE_ZONES"), QStringLiteral("PLACE_ZONES")), places);
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ class PlaceZonesTest : public QObject {
     const QStringList places = {QStringLiteral("Aachen, Germany=50,45\t006,10"),
                                 QStringLiteral("Минск=53,54\t027,34"),
                                 QStringLiteral("Минск=54,43\t020,30")};
-    const QStringList zones = ReadPlaceZones(
+    const QStringList zones = frontend::ReadPlaceZones(
         "Aachen, Germany\tEurope/Berlin\n"
         "\xD0\x9C\xD0\xB8\xD0\xBD\xD1\x81\xD0\xBA\tEurope/Minsk\n"
         "\xD0\x9C\xD0\xB8\xD0\xBD\xD1\x81\xD0\xBA\tEurope/Kaliningrad\n",
@@ -44,22 +45,22 @@ class PlaceZonesTest : public QObject {
                                 QStringLiteral("Aalst, Belgium=50,56\t004,02")};
     // A line left out shifts the rest: every later name differs, so those
     // places get no zone rather than a neighbour's; missing lines give none.
-    QCOMPARE(ReadPlaceZones("Aachen, Germany\tEurope/Berlin\n"
-                            "Aalst, Belgium\tEurope/Brussels\n",
-                            places),
+    QCOMPARE(frontend::ReadPlaceZones("Aachen, Germany\tEurope/Berlin\n"
+                                      "Aalst, Belgium\tEurope/Brussels\n",
+                                      places),
              QStringList({QStringLiteral("Europe/Berlin"), QString(), QString()}));
     // Names must match exactly; a line without a tab has no zone.
-    QCOMPARE(ReadPlaceZones("aachen, germany\tEurope/Berlin\nAalborg, Denmark Europe/Copenhagen",
-                            places),
+    QCOMPARE(frontend::ReadPlaceZones(
+                 "aachen, germany\tEurope/Berlin\nAalborg, Denmark Europe/Copenhagen", places),
              QStringList({QString(), QString(), QString()}));
-    QCOMPARE(ReadPlaceZones(QByteArray(), places).size(), places.size());
+    QCOMPARE(frontend::ReadPlaceZones(QByteArray(), places).size(), places.size());
   }
 
   void wellKnownPlacesHaveTheirZones() {
     const QStringList places = BuiltInPlaces();
     const QStringList zones = BuiltInZones(places);
     const auto zoneOf = [&](const QString& name) {
-      const qsizetype index = FindPlace(places, name);
+      const qsizetype index = frontend::FindPlace(places, name);
       return index < 0 ? QStringLiteral("<no place %1>").arg(name) : zones[index];
     };
     QCOMPARE(zoneOf(QStringLiteral("Минск")), QStringLiteral("Europe/Minsk"));
@@ -78,7 +79,7 @@ class PlaceZonesTest : public QObject {
     // India and Nepal each keep one zone for the whole country.
     int indian = 0;
     for (qsizetype i = 0; i < places.size(); ++i) {
-      const QString name = PlaceName(places[i]);
+      const QString name = frontend::PlaceName(places[i]);
       const QString zone = zones[i];
       if (name.endsWith(QStringLiteral(", India"))) {
         ++indian;
@@ -102,7 +103,7 @@ class PlaceZonesTest : public QObject {
       // Civil standard time stays within about two hours of local mean solar
       // time (15 degrees of longitude per hour) everywhere people live; three
       // hours would catch a place paired with another place's zone.
-      const auto coordinates = ParsePlaceValue(places[i].section(u'=', 1));
+      const auto coordinates = frontend::ParsePlaceValue(places[i].section(u'=', 1));
       if (!coordinates) continue;  // the one line whose latitude is not a number
       const double longitude = frontend::SignedArcMinutes(coordinates->longitude) / 60.0;
       const double offsetHours = QTimeZone(id).standardTimeOffset(winter) / 3600.0;
