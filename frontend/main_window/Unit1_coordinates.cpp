@@ -75,6 +75,8 @@ void TForm1::ShowWhosePlace() {
   const bool belongs = picked && picked->latitude == frontend::CarriedMinutes(LatitudeOfBoxes()) &&
                        picked->longitude == frontend::CarriedMinutes(LongitudeOfBoxes());
   ComboBox1->setCurrentIndex(belongs ? pickedPlace_ : -1);
+  // The narrow box may cut the words short; the tooltip has them whole.
+  ComboBox1->setToolTip(belongs ? QString() : frontend::HandTypedPlaceText());
 }
 
 bool TForm1::CheckCoordinateRange() {
