@@ -29,12 +29,12 @@ constexpr int kMaxCoarseSteps = 12 * 120;  // 120 days
 constexpr int kMaxBisections = 64;
 
 bool AtLeastHalfCircle(const PositionRecord& r) {
-  const int c = CompareLongitudes(r, kHalfCircleRecord);
-  return c == 1 || c == 3;
+  const LongitudeOrder order = CompareLongitudes(r, kHalfCircleRecord);
+  return order == LongitudeOrder::kEqual || order == LongitudeOrder::kGreater;
 }
 
 bool AboveHalfCircle(const PositionRecord& r) {
-  return CompareLongitudes(r, kHalfCircleRecord) == 3;
+  return CompareLongitudes(r, kHalfCircleRecord) == LongitudeOrder::kGreater;
 }
 
 // b - a in whole clock seconds; both moments are in the same time zone.
@@ -72,7 +72,7 @@ SearchStatus FindNewMoon(MomentRecord& moment, bool firstMonth) {
     if (firstIteration && firstMonth) {
       distance = -elongation.longitude;
       if (elongation.longitude < kJustPastConjunction) distance -= kFullCircle;
-    } else if (CompareLongitudes(elongation, kHalfCircleRecord) != 3) {
+    } else if (CompareLongitudes(elongation, kHalfCircleRecord) != LongitudeOrder::kGreater) {
       distance = -elongation.longitude;
     } else {
       distance = kFullCircle - elongation.longitude;

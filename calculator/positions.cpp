@@ -303,10 +303,10 @@ PositionRecord Difference(const PositionRecord& a, const PositionRecord& b) {
   return result;
 }
 
-int CompareLongitudes(const PositionRecord& a, const PositionRecord& b) {
-  if (!a.HasLongitude() || !b.HasLongitude()) return 0;
-  if (a.longitude == b.longitude) return 1;
-  return a.longitude < b.longitude ? 2 : 3;
+LongitudeOrder CompareLongitudes(const PositionRecord& a, const PositionRecord& b) {
+  if (!a.HasLongitude() || !b.HasLongitude()) return LongitudeOrder::kMissing;
+  if (a.longitude == b.longitude) return LongitudeOrder::kEqual;
+  return a.longitude < b.longitude ? LongitudeOrder::kLess : LongitudeOrder::kGreater;
 }
 
 }  // namespace moon

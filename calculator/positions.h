@@ -85,7 +85,8 @@ PositionRecord EvaluateBody(Chart& chart, int bodyCode);
 // both are 0.
 PositionRecord Difference(const PositionRecord& a, const PositionRecord& b);
 
-// 0 when either longitude is missing, 1 when equal, 2 when a < b, 3 when a > b.
-int CompareLongitudes(const PositionRecord& a, const PositionRecord& b);
+// How two longitudes compare; kMissing when either has none.
+enum class LongitudeOrder { kMissing, kEqual, kLess, kGreater };
+LongitudeOrder CompareLongitudes(const PositionRecord& a, const PositionRecord& b);
 
 }  // namespace moon

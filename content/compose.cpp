@@ -16,10 +16,12 @@ void AddWeekDay(const Fields& row, std::string_view shortDate, Lines& weekDay) {
   weekDay.push_back("качества:\t" + column(4));
   weekDay.push_back("Куда ходить: \tна " + column(5));
   weekDay.push_back("Чихнешь натощак:\t" + column(6));
-  // The table's header leaves columns 7 to 9 without a name.
-  weekDay.push_back(" :\t" + column(7));
-  weekDay.push_back(" :\t" + column(8));
-  weekDay.push_back(" :\t" + column(9));
+  // The table's header leaves columns 7 to 9 without a name: such a line has
+  // no label and no colon, and its two tabs bring the value to the column of
+  // "Бог:", as on the lines above.
+  weekDay.push_back("\t\t" + column(7));
+  weekDay.push_back("\t\t" + column(8));
+  weekDay.push_back("\t\t" + column(9));
   weekDay.push_back("Родившиеся в этот день :\t" + column(10));
   weekDay.push_back("Дни на масленицу :\t" + column(11));
 }

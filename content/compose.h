@@ -55,6 +55,12 @@ struct BirthDate {
   int day = 0;    // 1..31
 };
 
+// Said under the week-day horoscope wherever it is shown (window, text,
+// printout): its harsh cells are old sayings, not a forecast.
+inline constexpr std::string_view kWeekDayNote =
+    "Приметы и присловья этой страницы — народные поверья, а не предсказания: "
+    "судьбы человека они не определяют.";
+
 // Every result of one horoscope.
 struct Composition {
   Lines worldCircle;  // the circle and world of birth, then the circle's text

@@ -27,6 +27,8 @@ desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 man -l "$root/usr/share/man/man1/moon.1.gz" > /dev/null
 man -l "$root/usr/share/man/man1/velunor.1.gz" > /dev/null
+man -l "$root/usr/share/man/ru/man1/moon.1.gz" > /dev/null
+man -l "$root/usr/share/man/ru/man1/velunor.1.gz" > /dev/null
 # Errors and warnings fail the check; the package's own overrides say why.
 lintian --fail-on error,warning "$deb"
 echo "Package checked: $deb"

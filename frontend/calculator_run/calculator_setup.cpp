@@ -79,7 +79,7 @@ QString NoDirectoryReason(const QStringList& problems) {
     return QStringLiteral("Лунный калькулятор не запущен: не найден каталог для его файлов.");
   }
   return QStringLiteral(
-             "Лунный калькулятор не запущен: ни один каталог для его файлов не подошёл. ") +
+             "Лунный калькулятор не запущен: ни один каталог для его файлов не подошел. ") +
          problems.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 

@@ -27,7 +27,7 @@ QString CalculatorTrialRunProblem(const CalculatorFiles& files) {
   calculator.start(files.executablePath, {missing});
   if (!calculator.waitForStarted(kTrialRunLimitMs)) {
     return QStringLiteral(
-        "калькулятор не запускается (возможно, запуск программ в этом каталоге запрещён)");
+        "калькулятор не запускается (возможно, запуск программ в этом каталоге запрещен)");
   }
   if (!calculator.waitForFinished(kTrialRunLimitMs)) {
     calculator.kill();

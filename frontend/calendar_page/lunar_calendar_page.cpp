@@ -15,6 +15,7 @@
 #include "frontend/calendar_page/lunar_month_grid.h"
 #include "frontend/lunar_calendar/lunar_day_texts.h"
 #include "frontend/lunar_calendar/unfavourable_days.h"
+#include "frontend/places/zone_names.h"
 #include "frontend/places/zone_offset.h"
 #include "frontend/widgets/named.h"
 
@@ -51,20 +52,20 @@ QString PlaceCaptionText(const frontend::CalendarPlace& place) {
                      .arg(place.name.isEmpty() ? frontend::HandTypedPlaceText() : place.name,
                           Angle(place.latitude), Angle(place.longitude), ZoneText(place));
   if (!place.zoneName.isEmpty()) {
-    text += QStringLiteral(" (%1 на дату рождения)").arg(place.zoneName);
+    text += QStringLiteral(" (%1 на дату рождения)").arg(frontend::ZoneCity(place.zoneName));
   }
   return text;
 }
 
 QString ZoneExplanation(const frontend::CalendarPlace& place) {
   QString text =
-      QStringLiteral("Все даты календаря считаются по разнице с гринвичем, указанной в окне: %1.")
+      QStringLiteral("Все даты календаря считаются по разнице с Гринвичем, указанной в окне: %1.")
           .arg(ZoneText(place));
   if (!place.zoneName.isEmpty()) {
     text += QStringLiteral(
                 " Она взята из часового пояса %1 на дату и время рождения; летнее или зимнее "
                 "время других месяцев календарь не учитывает.")
-                .arg(place.zoneName);
+                .arg(frontend::ZoneTitle(place.zoneName));
   }
   return text;
 }

@@ -28,6 +28,14 @@ std::optional<QDate> ReadDate(const QString& text) {
   return std::nullopt;
 }
 
+// Written as a date in one of the accepted forms, whether or not the calendar
+// has such a day ("31.02.1990").
+bool HasDateForm(const QString& text) {
+  static const QRegularExpression form(
+      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}|\\d{1,2}\\.\\d{1,2}\\.\\d{4})$"));
+  return form.match(text).hasMatch();
+}
+
 std::optional<QTime> ReadTime(const QString& text) {
   for (const QString& format : {QStringLiteral("H:mm"), QStringLiteral("H:mm:ss")}) {
     const QTime time = QTime::fromString(text, format);
@@ -85,7 +93,7 @@ bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList&
     const auto minutes = ReadZoneOffset(*typed);
     if (!minutes || *minutes < kFirstZoneMinutes || *minutes > kLastZoneMinutes) {
       *error = QStringLiteral(
-                   "--zone «%1»: нужна разница с гринвичем от -12 до +14: целые часы (3), часы и "
+                   "--zone «%1»: нужна разница с Гринвичем от -12 до +14: целые часы (3), часы и "
                    "минуты (5:30, -3:30) или часы с дробью (5,5).")
                    .arg(*typed);
       return false;
@@ -100,15 +108,15 @@ bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList&
     if (placeLine < 0) {
       *error = autoZone ? QStringLiteral(
                               "--auto-zone берет часовой пояс места из списка программы: укажите "
-                              "--place НАЗВАНИЕ из списка или разницу с гринвичем --zone.")
+                              "--place НАЗВАНИЕ из списка или разницу с Гринвичем --zone.")
                         : QStringLiteral(
-                              "Не указана разница с гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ (от "
+                              "Не указана разница с Гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ (от "
                               "-12 до +14), или --place из списка программы, чтобы взять "
                               "часовой пояс места.");
     } else {
       *error = QStringLiteral(
                    "Часовой пояс места «%1» неизвестен этой системе; укажите разницу с "
-                   "гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ.")
+                   "Гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ.")
                    .arg(birth.place);
     }
     return false;
@@ -213,11 +221,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   }
   const auto day = ReadDate(date->trimmed());
   if (!day) {
+    if (HasDateForm(date->trimmed())) {
+      return Error(QStringLiteral("--date «%1»: такого дня нет в календаре.").arg(*date));
+    }
     return Error(
         QStringLiteral("--date «%1»: нужна дата вида 1990-05-17 или 17.05.1990.").arg(*date));
   }
   if (*day < FirstBirthDate() || *day > LastBirthDate()) {
-    return Error(QStringLiteral("--date «%1»: программа считает даты от %2 до %3.")
+    return Error(QStringLiteral("--date «%1»: программа принимает даты от %2 до %3.")
                      .arg(*date, FirstBirthDate().toString(QStringLiteral("dd.MM.yyyy")),
                           LastBirthDate().toString(QStringLiteral("dd.MM.yyyy"))));
   }

@@ -34,7 +34,7 @@ QString PersonListLine(const frontend::BirthData& birth) {
 TPersonsDlg::TPersonsDlg(frontend::PersonStore& store, QWidget* parent)
     : QDialog(parent), store_(store) {
   setObjectName(QStringLiteral("PersonsDlg"));
-  setWindowTitle(QStringLiteral("Сохранённые люди"));
+  setWindowTitle(QStringLiteral("Сохраненные люди"));
   resize(520, 400);
 
   FilterEdit = Named(new QLineEdit(this), "FilterEdit");
@@ -144,7 +144,7 @@ void TPersonsDlg::DeleteClick() {
   if (person == nullptr) return;
   const auto answer = QMessageBox::question(
       this, QStringLiteral("Удаление"),
-      QStringLiteral("Удалить из сохранённых «%1»?").arg(PersonListLine(person->birth)),
+      QStringLiteral("Удалить из сохраненных «%1»?").arg(PersonListLine(person->birth)),
       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   if (!store_.Remove(person->id)) ShowStoreError();
@@ -152,7 +152,7 @@ void TPersonsDlg::DeleteClick() {
 }
 
 void TPersonsDlg::ShowStoreError() {
-  QMessageBox::warning(this, QStringLiteral("Сохранённые люди"), store_.lastError());
+  QMessageBox::warning(this, QStringLiteral("Сохраненные люди"), store_.lastError());
 }
 
 TRenameDlg::TRenameDlg(const frontend::BirthData& birth, QWidget* parent) : QDialog(parent) {

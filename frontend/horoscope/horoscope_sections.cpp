@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "frontend/birth/russian_dates.h"
+#include "frontend/places/zone_names.h"
 #include "frontend/places/zone_offset.h"
 
 namespace frontend {
@@ -29,7 +30,8 @@ QString ZoneText(const BirthData& birth) {
   QString text = minutes % 60 == 0
                      ? QStringLiteral("%1 ч.").arg(minutes / 60)
                      : (minutes > 0 ? QStringLiteral("+") : QString()) + ZoneOffsetText(minutes);
-  if (!birth.zoneName.isEmpty()) text += QStringLiteral(", часовой пояс ") + birth.zoneName;
+  if (!birth.zoneName.isEmpty())
+    text += QStringLiteral(", часовой пояс ") + ZoneTitle(birth.zoneName);
   return text;
 }
 
@@ -94,7 +96,10 @@ std::vector<HoroscopeSection> HoroscopeSections(const Horoscope& horoscope) {
   sections.push_back({2, QStringLiteral("О днях добрых и злых"), LinesOf(result.goodOrEvil)});
   sections.push_back({2, QStringLiteral("Качества, придаваемые ножу"), LinesOf(result.knife)});
 
-  sections.push_back({1, QStringLiteral("Гороскоп по дням недели"), LinesOf(result.weekDay)});
+  HoroscopeSection weekDay{1, QStringLiteral("Гороскоп по дням недели"), LinesOf(result.weekDay)};
+  weekDay.lines << QString()
+                << QString::fromUtf8(content::kWeekDayNote.data(), content::kWeekDayNote.size());
+  sections.push_back(weekDay);
   return sections;
 }
 

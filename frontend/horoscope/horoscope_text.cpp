@@ -47,11 +47,26 @@ QString HoroscopeHtml(const Horoscope& horoscope, const QString& pictureName,
                   .arg(pictureName.toHtmlEscaped())
                   .arg(picturePixels);
     }
+    bool inTable = false;
     for (const QString& line : section.lines) {
+      // Consecutive "label<TAB>value" lines form one table, so that their
+      // values stand in one column however wide the labels are.
+      const qsizetype tab = line.indexOf(u'\t');
+      if (tab >= 0) {
+        if (!inTable) html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+        inTable = true;
+        html += QStringLiteral("<tr><td style=\"padding-right: 12px\">%1</td><td>%2</td></tr>")
+                    .arg(line.left(tab).toHtmlEscaped(),
+                         line.mid(line.lastIndexOf(u'\t') + 1).toHtmlEscaped());
+        continue;
+      }
+      if (inTable) html += QStringLiteral("</table>");
+      inTable = false;
       // An empty paragraph would collapse; a blank keeps the empty line.
       html += QStringLiteral("<p>%1</p>")
                   .arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line.toHtmlEscaped());
     }
+    if (inTable) html += QStringLiteral("</table>");
   }
   html += QStringLiteral("</body></html>");
   return html;

@@ -30,6 +30,7 @@
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
 #include "frontend/widgets/degrees_spinedit.h"
+#include "frontend/widgets/label_tabs.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/zone_spinedit.h"
 
@@ -251,6 +252,8 @@ void TForm1::ShowComposition(const content::Composition& composition) {
   ShowLines(Memo4, composition.treeSignPublic);
   ShowLines(Memo5, composition.treeSignSecret);
   ShowLines(Memo14, composition.weekDay);
+  Memo14->document()->setDefaultTextOption(WithLabelColumn(
+      Memo14->document()->defaultTextOption(), Memo14->toPlainText().split(u'\n'), Memo14->font()));
   Label1->setText(QString::fromStdString(composition.lunarDayCaption));
   Label1->adjustSize();
   DrawMonthPicture(composition.monthPictureIndex);

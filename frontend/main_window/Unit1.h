@@ -150,6 +150,7 @@ class TForm1 : public QWidget {
   // Week-day page.
   QWidget* TabSheet8 = nullptr;
   QPlainTextEdit* Memo14 = nullptr;
+  QLabel* WeekDayNoteLabel = nullptr;  // the sayings are sayings, not a forecast
 
   // Lunar calendar page, after the three result pages.
   QWidget* TabSheet11 = nullptr;

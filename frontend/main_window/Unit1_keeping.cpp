@@ -70,7 +70,7 @@ void TForm1::CreateKeepingButtons() {
   SaveButton->setToolTip(QStringLiteral("Сохранить фамилию, имя и данные рождения (Ctrl+S)"));
   PersonsButton = MakeButton(area, "PersonsButton", QStringLiteral("Люди…"), 1);
   PersonsButton->setToolTip(
-      QStringLiteral("Сохранённые люди: открыть, переименовать, удалить (Ctrl+O)"));
+      QStringLiteral("Сохраненные люди: открыть, переименовать, удалить (Ctrl+O)"));
   ShareButton = MakeButton(area, "ShareButton", QStringLiteral("&Документ"), 2);
   ShareButton->setToolTip(QStringLiteral("Печать, PDF и копирование гороскопа"));
 
@@ -106,7 +106,7 @@ frontend::PersonStore& TForm1::personStore() {
 }
 
 void TForm1::ShowStoreError() {
-  QMessageBox::warning(this, QStringLiteral("Сохранённые люди"), personStore().lastError());
+  QMessageBox::warning(this, QStringLiteral("Сохраненные люди"), personStore().lastError());
 }
 
 void TForm1::SaveButtonClick() {

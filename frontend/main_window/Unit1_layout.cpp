@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "content/compose.h"
 #include "frontend/birth/birth_date_range.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/main_window/tab_rows.h"
@@ -333,6 +334,9 @@ void TForm1::CreateLunarSubPages() {
 void TForm1::CreateWeekDayPage() {
   TabSheet8 = AddPage(PageControl1, "TabSheet8", QStringLiteral("Гороскоп по дням недели"));
   Memo14 = MakeMemo(TabSheet8, "Memo14", {0, 2, 785, 207});
+  WeekDayNoteLabel =
+      MakeLabel(TabSheet8, "WeekDayNoteLabel", 8, 216,
+                QString::fromUtf8(content::kWeekDayNote.data(), content::kWeekDayNote.size()));
 }
 
 void TForm1::SetTabOrder() {

@@ -7,6 +7,7 @@
 #include "frontend/main_window/Unit1.h"
 #include "frontend/places/local_zone_time.h"
 #include "frontend/places/place_list.h"
+#include "frontend/places/zone_names.h"
 #include "frontend/places/zone_offset.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/widgets/degrees_spinedit.h"
@@ -62,8 +63,10 @@ void TForm1::ShowZoneOfPlace() {
       frontend::ZoneAtLocalTime(followedZone_, DateTimePicker1->date(), DateTimePicker2->time());
   SpinEdit13->setMinutes(frontend::ZoneMinutesOf(zoneTime.offsetSeconds));
   const QString name = QString::fromUtf8(followedZone_.id());
-  frontend::ZoneNote note = frontend::PlaceZoneNote(name, DateTimePicker2->time(), zoneTime);
-  // A long zone name gives way to its city; the tooltip keeps it whole.
+  frontend::ZoneNote note =
+      frontend::PlaceZoneNote(frontend::ZoneTitle(name), DateTimePicker2->time(), zoneTime);
+  // "Минск (Europe/Minsk)" gives way to "Минск" where it does not fit; the
+  // tooltip keeps it whole.
   if (!FitsOneLine(ZoneNoteLabel, note.text)) {
     note.text =
         frontend::PlaceZoneNote(frontend::ZoneCity(name), DateTimePicker2->time(), zoneTime).text;

@@ -81,7 +81,7 @@ QString Refusal(QSqlDatabase& database, qlonglong version, qsizetype current, QS
   if (!application || !tables) return *problem;
   const bool empty = version == 0 && *tables == 0;
   if (!empty && *application != kPersonFileApplicationId) {
-    return QStringLiteral("это не файл сохранённых людей");
+    return QStringLiteral("это не файл сохраненных людей");
   }
   return {};
 }

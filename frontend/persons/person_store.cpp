@@ -128,31 +128,31 @@ bool PersonStore::Open(bool create) {
   if (path_.isEmpty()) {
     unusable_ = true;
     unusableReason_ = lastError_ =
-        QStringLiteral("Сохранённые люди недоступны: %1.").arg(DefaultPathProblem());
+        QStringLiteral("Сохраненные люди недоступны: %1.").arg(DefaultPathProblem());
     return false;
   }
   const QFileInfo file(path_);
   if (!file.exists() && !create) return true;
   if (file.exists() && !file.isFile()) {
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), QStringLiteral("это не файл"),
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), QStringLiteral("это не файл"),
                   true);
   }
   if (!file.exists() && !QDir().mkpath(file.absolutePath())) {
     return Failed(QStringLiteral("Не удалось сохранить"),
-                  QStringLiteral("не удаётся создать папку «%1»")
+                  QStringLiteral("не удается создать папку «%1»")
                       .arg(QDir::toNativeSeparators(file.absolutePath())));
   }
   QSqlDatabase database = QSqlDatabase::contains(connection_)
                               ? QSqlDatabase::database(connection_, false)
                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
   if (!database.isValid()) {
-    return Failed(QStringLiteral("Сохранённые люди недоступны"),
+    return Failed(QStringLiteral("Сохраненные люди недоступны"),
                   QStringLiteral("нет драйвера SQLite для Qt (пакет libqt6sql6-sqlite)"));
   }
   database.setDatabaseName(path_);
   database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   if (!database.open()) {
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), database.lastError().text(),
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), database.lastError().text(),
                   file.exists());
   }
   // SQLite reads the file only now; a damaged or foreign file fails here,
@@ -161,16 +161,16 @@ bool PersonStore::Open(bool create) {
   if (file.exists() && (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() ||
                         check.value(0).toString() != QLatin1String("ok"))) {
     const QString why =
-        check.lastError().isValid() ? check.lastError().text() : QStringLiteral("файл повреждён");
+        check.lastError().isValid() ? check.lastError().text() : QStringLiteral("файл поврежден");
     check.finish();
     database.close();
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), why, true);
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), why, true);
   }
   check.finish();
   QString problem;
   if (!MigrateSchema(database, PersonSchemaSteps(), &problem)) {
     database.close();
-    return Failed(QStringLiteral("Сохранённые люди недоступны"), problem, file.exists());
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), problem, file.exists());
   }
   open_ = true;
   return true;
@@ -186,7 +186,7 @@ std::optional<std::vector<SavedPerson>> PersonStore::List() {
           "SELECT id, surname, first_name, patronymic, sex, birth_date, birth_time, zone_hours,"
           " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes,"
           " zone_minutes, zone_name, latitude_south, longitude_west FROM persons"))) {
-    Failed(QStringLiteral("Не удалось прочитать сохранённых людей"), query.lastError().text());
+    Failed(QStringLiteral("Не удалось прочитать сохраненных людей"), query.lastError().text());
     return std::nullopt;
   }
   while (query.next()) {

@@ -47,8 +47,8 @@ ZoneNote PlaceZoneNote(const QString& zoneName, QTime time, const LocalZoneTime&
     case LocalClock::kSkipped:
       return {QStringLiteral("%1: %2 не было, взято %3, %4")
                   .arg(zoneName, entered, ShortKindText(zoneTime.kind), offset),
-              QStringLiteral("В этот день часы переводили вперёд: время от %1 до %2 не "
-                             "наступало. Введённое время считается так: %3, %4 (%5).")
+              QStringLiteral("В этот день часы переводили вперед: время от %1 до %2 не "
+                             "наступало. Введенное время считается так: %3, %4 (%5).")
                   .arg(ClockText(zoneTime.changeFrom), ClockText(zoneTime.changeTo), kind, offset,
                        zoneName)};
     case LocalClock::kRepeated:
@@ -65,13 +65,9 @@ ZoneNote PlaceZoneNote(const QString& zoneName, QTime time, const LocalZoneTime&
   if (zoneTime.kind == ZoneTimeKind::kLocalMean) {
     explanation += QStringLiteral(
         " До введения поясного времени часы шли по среднему солнечному времени города;"
-        " в расчёт оно идёт с точностью до минуты.");
+        " в расчет оно идет с точностью до минуты.");
   }
   return {QStringLiteral("%1, %2, %3").arg(zoneName, kind, offset), explanation};
-}
-
-QString ZoneCity(const QString& zoneName) {
-  return zoneName.section(u'/', -1).replace(u'_', u' ');
 }
 
 ZoneNote HandZoneNote(HandZone reason) {

@@ -25,10 +25,6 @@ struct ZoneNote {
 // choice made for it.
 ZoneNote PlaceZoneNote(const QString& zoneName, QTime time, const LocalZoneTime& zoneTime);
 
-// The zone's city alone, for a note that must be short: "Buenos Aires" for
-// "America/Argentina/Buenos_Aires".
-QString ZoneCity(const QString& zoneName);
-
 ZoneNote HandZoneNote(HandZone reason);
 
 }  // namespace frontend

@@ -177,10 +177,10 @@ TEST(PositionsTest, DifferenceAndComparison) {
   EXPECT_EQ(empty.flags, 0);
   EXPECT_EQ(empty.longitude, 0);
 
-  EXPECT_EQ(CompareLongitudes(a, PositionRecord{}), 0);
-  EXPECT_EQ(CompareLongitudes(kHalfCircleRecord, kHalfCircleRecord), 1);
-  EXPECT_EQ(CompareLongitudes(a, kHalfCircleRecord), 2);
-  EXPECT_EQ(CompareLongitudes(b, kHalfCircleRecord), 3);
+  EXPECT_EQ(CompareLongitudes(a, PositionRecord{}), LongitudeOrder::kMissing);
+  EXPECT_EQ(CompareLongitudes(kHalfCircleRecord, kHalfCircleRecord), LongitudeOrder::kEqual);
+  EXPECT_EQ(CompareLongitudes(a, kHalfCircleRecord), LongitudeOrder::kLess);
+  EXPECT_EQ(CompareLongitudes(b, kHalfCircleRecord), LongitudeOrder::kGreater);
   EXPECT_EQ(kHalfCircleRecord.longitude, 648000);
   EXPECT_EQ(kZeroDegreesRecord.longitude, 0);
 }

@@ -30,7 +30,7 @@ TEST(CalculatorComplaint, NamesTheInputTheCalculatorRefused) {
       {"Error in file ~moon1.in: NAME must be defined in line 1", "имя"},
       {"Error in file ~moon1.in: bad DATE defined in line 2", "дату"},
       {"Error in file ~moon1.in: bad TIME defined in line 3", "время"},
-      {"Error in file ~moon1.in: bad TIME_ZONE defined in line 4", "разницу с гринвичем"},
+      {"Error in file ~moon1.in: bad TIME_ZONE defined in line 4", "разницу с Гринвичем"},
       {"Error in file ~moon1.in: bad LATITUDE defined in line 6", "широту"},
       {"Error in file ~moon1.in: bad LONGITUDE defined in line 7", "долготу"},
       {"Error in file ~moon1.in: bad NUMBER_OF_MONTH defined in line 8", "лунных месяцев"},

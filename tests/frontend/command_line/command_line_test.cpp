@@ -216,6 +216,27 @@ TEST_F(CommandLineTest, EveryMistakeIsNamed) {
   EXPECT_NE(ErrorOf("--text --date").find("--date"), std::string::npos);
 }
 
+// A day the calendar lacks is told apart from a date written in another form.
+TEST_F(CommandLineTest, TheDateMessageSaysWhatIsWrongWithTheDate) {
+  const struct {
+    const char* date;
+    const char* said;
+  } cases[] = {
+      {"31.02.1990", "«31.02.1990»: такого дня нет в календаре"},
+      {"2023-02-29", "«2023-02-29»: такого дня нет в календаре"},
+      {"31.04.1990", "«31.04.1990»: такого дня нет в календаре"},
+      {"1990/05/17", "нужна дата вида 1990-05-17 или 17.05.1990"},
+      {"17.05.90", "нужна дата вида 1990-05-17 или 17.05.1990"},
+      {"01.11.3995", "программа принимает даты от 01.01.0100 до 31.10.3995"},
+      {"0099-12-31", "программа принимает даты от 01.01.0100 до 31.10.3995"},
+  };
+  for (const auto& c : cases) {
+    const std::string error = ErrorOf(
+        (std::string("--text --time 14:30 --zone 3 --place Минск --date ") + c.date).c_str());
+    EXPECT_NE(error.find(c.said), std::string::npos) << c.date << ": " << error;
+  }
+}
+
 TEST_F(CommandLineTest, HelpWinsOverEverythingAndSpeaksOneLanguage) {
   EXPECT_TRUE(Parse("--text --frob -h").help);
   const QString russian = CommandLineHelp(HelpLanguage::kRussian);

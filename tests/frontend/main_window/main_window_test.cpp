@@ -17,6 +17,8 @@
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QTimeEdit>
+#include <algorithm>
+#include <climits>
 #include <memory>
 
 #include "frontend/main_window/Unit1.h"
@@ -187,6 +189,35 @@ class MainWindowTest : public QObject {
       QCOMPARE(line.layout()->lineCount(), 1);
     }
     QCOMPARE(dayColumns.size(), 1);
+  }
+
+  // Every value of the week-day page starts in one column, the lines with an
+  // empty label included (lines 3 to 12; line 1 is the date, line 2 empty).
+  void weekDayValuesLineUpInOneColumn() {
+    TForm1& w = *form_;
+    Find<QTabWidget>(w, "PageControl1")->setCurrentWidget(Find<QWidget>(w, "TabSheet8"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* memo14 = Find<QPlainTextEdit>(w, "Memo14");
+    QTRY_VERIFY(!memo14->toPlainText().isEmpty());
+    int leftmost = INT_MAX;
+    int rightmost = INT_MIN;
+    int labelless = 0;
+    for (QTextBlock line = memo14->document()->begin(); line.isValid(); line = line.next()) {
+      const qsizetype lastTab = line.text().lastIndexOf(u'\t');
+      if (lastTab < 0) continue;
+      if (line.text().startsWith(u'\t')) ++labelless;
+      QTextCursor value(line);
+      value.setPosition(line.position() + lastTab + 1);
+      // Within a pixel: an empty or short label's second tab stop lies one
+      // pixel past the first.
+      leftmost = std::min(leftmost, memo14->cursorRect(value).left());
+      rightmost = std::max(rightmost, memo14->cursorRect(value).left());
+    }
+    QCOMPARE(labelless, 3);
+    QVERIFY2(rightmost - leftmost <= 1,
+             qPrintable(QStringLiteral("%1..%2").arg(leftmost).arg(rightmost)));
+    QVERIFY(!Find<QLabel>(w, "WeekDayNoteLabel")->text().isEmpty());
   }
 
   void moonSayingsShowWholeWithoutScrolling() {

@@ -85,9 +85,12 @@ class ZoneFollowingTest : public QObject {
     SetBirth(QDate(1990, 7, 17), QTime(14, 30));
     Pick(QStringLiteral("Москва"));
     QCOMPARE(w.SpinEdit13->minutes(), 4 * 60);
-    QVERIFY2(Note().contains(QStringLiteral("Europe/Moscow")) &&
-                 Note().contains(QStringLiteral("UTC+4")),
-             qPrintable(Note()));
+    // The zone is named in Russian; the tooltip adds its database name.
+    QVERIFY2(
+        Note().startsWith(QStringLiteral("Москва")) && Note().contains(QStringLiteral("UTC+4")),
+        qPrintable(Note()));
+    QVERIFY2(w.ZoneNoteLabel->toolTip().contains(QStringLiteral("Москва (Europe/Moscow)")),
+             qPrintable(w.ZoneNoteLabel->toolTip()));
     // A new date with the place picked: winter time.
     w.DateTimePicker1->setDate(QDate(1990, 1, 17));
     QCOMPARE(w.SpinEdit13->minutes(), 3 * 60);
@@ -113,11 +116,11 @@ class ZoneFollowingTest : public QObject {
     SetBirth(QDate(2005, 3, 27), QTime(2, 30));
     QCOMPARE(w.SpinEdit13->minutes(), 4 * 60);
     const QString skipped = Note();
-    QVERIFY2(skipped.contains(QStringLiteral("Moscow")), qPrintable(skipped));
+    QVERIFY2(skipped.startsWith(QStringLiteral("Москва")), qPrintable(skipped));
     QVERIFY(w.ZoneNoteLabel->toolTip().contains(QStringLiteral("3:00")));
     SetBirth(QDate(2005, 10, 30), QTime(2, 30));
     QCOMPARE(w.SpinEdit13->minutes(), 4 * 60);
-    QVERIFY2(Note().contains(QStringLiteral("Moscow")) && Note() != skipped, qPrintable(Note()));
+    QVERIFY2(Note().startsWith(QStringLiteral("Москва")) && Note() != skipped, qPrintable(Note()));
     // Shown whole, on one line inside the date group.
     QVERIFY2(!Note().contains(QChar(0x2026)), qPrintable(Note()));
     QVERIFY(w.GroupBox2->rect().contains(w.ZoneNoteLabel->geometry()));
@@ -166,7 +169,7 @@ class ZoneFollowingTest : public QObject {
     QVERIFY(!search->isVisible());
     QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("Москва"));
     QCOMPARE(Coordinates(w), (QList<int32_t>{55, 45, 37, 37}));
-    QVERIFY(Note().contains(QStringLiteral("Europe/Moscow")));
+    QVERIFY(w.ZoneNoteLabel->toolTip().contains(QStringLiteral("Europe/Moscow")));
 
     // Arrow keys move down the matches: New York comes after York.
     Type(w.ComboBox1, QStringLiteral("york"));

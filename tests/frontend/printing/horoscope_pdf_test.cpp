@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "frontend/horoscope/horoscope.h"
 #include "frontend/printing/horoscope_document.h"
@@ -54,6 +55,30 @@ TEST_F(HoroscopePdfTest, PdfIsA4AndHoldsTheNameTheLunarDayAndEveryPage) {
         QStringLiteral("Неделя (воскресение)")}) {
     EXPECT_TRUE(text.contains(line)) << line.toStdString();
   }
+  // The week day's values stand in one column, those of the lines without a
+  // label too, which show nothing before their value (Sunday's row).
+  const QStringList lines = text.split(u'\n');
+  const auto lineWith = [&lines](const QString& value) {
+    const auto line = std::find_if(lines.begin(), lines.end(),
+                                   [&value](const QString& l) { return l.contains(value); });
+    return line == lines.end() ? QString() : *line;
+  };
+  const qsizetype valueColumn =
+      lineWith(QStringLiteral("Дажбог")).indexOf(QStringLiteral("Дажбог"));
+  ASSERT_GT(valueColumn, 4);
+  const struct {
+    const char* value;
+    bool labelled;
+  } rows[] = {{"Гулять", true},        {"К гостям", true},   {"свято", false},
+              {"Женский день", false}, {"скаробный", false}, {"Те, кто вызывает", true}};
+  for (const auto& row : rows) {
+    const QString value = QString::fromUtf8(row.value);
+    const QString line = lineWith(value);
+    EXPECT_EQ(line.indexOf(value), valueColumn) << line.toStdString();
+    EXPECT_EQ(line.left(valueColumn).trimmed().isEmpty(), !row.labelled) << line.toStdString();
+  }
+  EXPECT_TRUE(text.contains(QStringLiteral("народные поверья, а не")));
+
   EXPECT_EQ(Tool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
                 .count(QStringLiteral(" 800   800 ")),
             1);
