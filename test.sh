@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
-install_missing_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
+install_missing_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
 configure_and_build
 tools/check-package.sh build
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -2,7 +2,10 @@
 // calculator run; closing it ends the program. With the command line's
 // options the horoscope is printed instead, without a window.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 
@@ -25,6 +28,14 @@ int main(int argc, char* argv[]) {
   // "Идет расчет... — Велунор" instead of their own captions.
   QApplication::setDesktopFileName(QStringLiteral("io.github.velunor.Velunor"));
   QApplication::setWindowIcon(LoadMainIcon());
+
+  // Qt's own dialogs (files, printing) in Russian like the rest of the
+  // window, when the system has Qt's translations; in English otherwise.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   frontend::QuitOnTerminationSignals();
 

@@ -18,7 +18,12 @@ install_missing_packages() {
 
 # What building and testing need.
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools
-  qt6-qpa-plugins libgl-dev fonts-dejavu-core libqt6sql6-sqlite poppler-utils tzdata)
+  qt6-qpa-plugins libgl-dev fonts-dejavu-core libqt6sql6-sqlite poppler-utils tzdata
+  qt6-translations-l10n)
+
+# What the tests need beyond building: a real iCalendar parser for the
+# calendar's exported files.
+TEST_PACKAGES=(python3 python3-icalendar)
 
 # What checking the Debian package needs.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils man-db)

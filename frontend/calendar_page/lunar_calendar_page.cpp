@@ -1,22 +1,31 @@
 #include "frontend/calendar_page/lunar_calendar_page.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "frontend/birth/russian_dates.h"
 #include "frontend/calendar_page/lunar_month_grid.h"
+#include "frontend/lunar_calendar/calendar_day_lines.h"
+#include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/lunar_calendar/lunar_day_texts.h"
-#include "frontend/lunar_calendar/unfavourable_days.h"
-#include "frontend/places/zone_names.h"
 #include "frontend/places/zone_offset.h"
+#include "frontend/printing/lunar_month_sheet.h"
 #include "frontend/widgets/named.h"
 
 namespace {
@@ -35,39 +44,38 @@ QString HtmlLines(const content::Lines& lines) {
   return escaped.join(QStringLiteral("<br>"));
 }
 
-QString Angle(const frontend::Coordinate& angle) {
-  return QStringLiteral("%1°%2'")
-      .arg(frontend::SignedDegreesText(angle))
-      .arg(angle.minutes, 2, 10, QLatin1Char('0'));
-}
-
-// The calendar takes one offset for all its dates, the one in the zone box.
-QString ZoneText(const frontend::CalendarPlace& place) {
-  return frontend::UtcOffsetText(place.zoneOffsetMinutes * 60);
-}
-
-// Two lines: the place, and the offset the calendar uses.
-QString PlaceCaptionText(const frontend::CalendarPlace& place) {
-  QString text = QStringLiteral("%1  %2 %3\n%4 для всех дат")
-                     .arg(place.name.isEmpty() ? frontend::HandTypedPlaceText() : place.name,
-                          Angle(place.latitude), Angle(place.longitude), ZoneText(place));
-  if (!place.zoneName.isEmpty()) {
-    text += QStringLiteral(" (%1 на дату рождения)").arg(frontend::ZoneCity(place.zoneName));
-  }
-  return text;
+// Two lines: the place, and the clock its dates are on.
+QString PlaceCaptionText(const frontend::CalendarPlace& place, int32_t year) {
+  return QStringLiteral("%1  %2\n%3")
+      .arg(place.name.isEmpty() ? frontend::HandTypedPlaceText() : place.name,
+           frontend::CoordinatesText(place.latitude, place.longitude),
+           frontend::ZoneHeading(frontend::ZoneOf(place), year));
 }
 
 QString ZoneExplanation(const frontend::CalendarPlace& place) {
-  QString text =
-      QStringLiteral("Все даты календаря считаются по разнице с Гринвичем, указанной в окне: %1.")
-          .arg(ZoneText(place));
-  if (!place.zoneName.isEmpty()) {
-    text += QStringLiteral(
-                " Она взята из часового пояса %1 на дату и время рождения; летнее или зимнее "
-                "время других месяцев календарь не учитывает.")
-                .arg(frontend::ZoneTitle(place.zoneName));
+  const frontend::CalendarZone zone = frontend::ZoneOf(place);
+  if (!zone.follows()) {
+    return QStringLiteral(
+               "Разница с гринвичем введена в окне вручную: %1. Календарь берет ее для всех "
+               "дат. Выберите место в списке, чтобы часы каждой даты шли по часовому поясу "
+               "места.")
+        .arg(frontend::UtcOffsetText(zone.fixedOffsetMinutes() * 60));
   }
-  return text;
+  return QStringLiteral(
+             "Каждая дата — по часам пояса %1 в этот день, с летним временем и со всеми "
+             "переводами часов по базе часовых поясов; в клетке дня, когда часы переводили, "
+             "это написано. Дата рождения на календарь не влияет.")
+      .arg(zone.name());
+}
+
+QString LegendText() {
+  return QStringLiteral(
+      "<b>●1</b> новолуние &nbsp; ○ полнолуние &nbsp; «с 8:34» начало лунного дня по часам этой "
+      "даты &nbsp; «летнее: 3:00→4:00» перевод часов &nbsp; <span "
+      "style='color:#c62828'><b>зол</b></span> / "
+      "<span style='color:#2e7d32'>добр</span> злой или добрый день &nbsp; "
+      "<span style='color:#c62828'><u><b>8</b></u></span> неблагоприятный день: числа таблицы "
+      "по старому стилю, отмечены по новому (в XX–XXI веках +13 дней)");
 }
 
 QString MonthTitle(const frontend::YearMonth& month) {
@@ -119,6 +127,28 @@ void LunarCalendarPage::CreateControls() {
   PlaceCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // A long zone name must not widen the window; the tooltip holds it all.
   PlaceCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  TodayCaption = Named(new QLabel(this), "TodayCaption");
+  TodayCaption->setTextFormat(Qt::RichText);
+  TodayCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+  ExportButton =
+      Named(new QPushButton(QStringLiteral("Экспорт в календарь (.ics)…"), this), "ExportButton");
+  ExportButton->setToolTip(
+      QStringLiteral("Лунные дни — событиями для календаря телефона или компьютера"));
+  auto* exportMenu = new QMenu(ExportButton);
+  exportMenu->addAction(QStringLiteral("Этот месяц…"), this, [this] { ExportClick(1); });
+  exportMenu->addAction(QStringLiteral("Двенадцать месяцев с этого…"), this,
+                        [this] { ExportClick(12); });
+  ExportButton->setMenu(exportMenu);
+  PrintButton = Named(new QPushButton(QStringLiteral("Печать…"), this), "PrintButton");
+  PdfButton = Named(new QPushButton(QStringLiteral("PDF…"), this), "PdfButton");
+  PdfButton->setToolTip(QStringLiteral("Месяц на одной странице A4 в файл PDF"));
+  connect(PrintButton, &QPushButton::clicked, this, &LunarCalendarPage::PrintClick);
+  connect(PdfButton, &QPushButton::clicked, this, &LunarCalendarPage::PdfClick);
+  for (QPushButton* button : {ExportButton, PrintButton, PdfButton}) {
+    button->setAutoDefault(false);
+    button->setFixedHeight(24);
+  }
 
   auto* topRow = new QHBoxLayout;
   topRow->setSpacing(4);
@@ -129,6 +159,13 @@ void LunarCalendarPage::CreateControls() {
   topRow->addWidget(MonthCaption);
   topRow->addWidget(CalendarStatus);
   topRow->addWidget(PlaceCaption, 1);
+
+  auto* secondRow = new QHBoxLayout;
+  secondRow->setSpacing(4);
+  secondRow->addWidget(TodayCaption, 1);
+  secondRow->addWidget(ExportButton);
+  secondRow->addWidget(PrintButton);
+  secondRow->addWidget(PdfButton);
 
   CalendarStack = Named(new QStackedWidget(this), "CalendarStack");
   LunarMonthGrid1 = Named(new LunarMonthGrid(CalendarStack), "LunarMonthGrid1");
@@ -143,11 +180,8 @@ void LunarCalendarPage::CreateControls() {
 
   CalendarLegend = Named(new QLabel(this), "CalendarLegend");
   CalendarLegend->setTextFormat(Qt::RichText);
-  CalendarLegend->setText(
-      QStringLiteral("<b>●1</b> новолуние &nbsp; «с 8:34» начало лунного дня &nbsp; "
-                     "<span style='color:#c62828'><b>зол</b></span> / "
-                     "<span style='color:#2e7d32'>добр</span> злой или добрый день &nbsp; "
-                     "<span style='color:#c62828'><u><b>8</b></u></span> неблагоприятный день"));
+  CalendarLegend->setWordWrap(true);
+  CalendarLegend->setText(LegendText());
 
   LunarDayDetails = Named(new QTextBrowser(this), "LunarDayDetails");
   LunarDayDetails->setFixedHeight(kDetailsHeight);
@@ -158,6 +192,7 @@ void LunarCalendarPage::CreateControls() {
   layout->setContentsMargins(4, 4, 4, 2);
   layout->setSpacing(3);
   layout->addLayout(topRow);
+  layout->addLayout(secondRow);
   layout->addWidget(CalendarStack, 1);
   layout->addWidget(CalendarLegend);
   layout->addWidget(LunarDayDetails);
@@ -185,7 +220,7 @@ void LunarCalendarPage::showEvent(QShowEvent* event) {
 
 void LunarCalendarPage::Refresh(const frontend::CalendarPlace& place) {
   place_ = place;
-  PlaceCaption->setText(PlaceCaptionText(place));
+  PlaceCaption->setText(PlaceCaptionText(place, month_.year));
   PlaceCaption->setToolTip(QStringLiteral("<p>%1</p>").arg(ZoneExplanation(place).toHtmlEscaped()));
   if (!opened_) {
     opened_ = true;
@@ -209,6 +244,8 @@ void LunarCalendarPage::StepMonth(int32_t count) {
 void LunarCalendarPage::ShowMonth(const frontend::YearMonth& wanted) {
   month_ = std::clamp(wanted, frontend::FirstCalendarMonth(), frontend::LastCalendarMonth());
   MonthCaption->setText(MonthTitle(month_));
+  PlaceCaption->setText(PlaceCaptionText(place_, month_.year));
+  ShowTodayCaption();
   MonthBackButton->setEnabled(month_ > frontend::FirstCalendarMonth());
   MonthForwardButton->setEnabled(month_ < frontend::LastCalendarMonth());
   const frontend::LunarMonth* known = months_.Known(place_, month_);
@@ -223,11 +260,13 @@ void LunarCalendarPage::ShowMonth(const frontend::YearMonth& wanted) {
 }
 
 void LunarCalendarPage::MonthReady(const frontend::YearMonth& month) {
+  ShowTodayCaption();
   if (!(month == month_)) return;
   CalendarStatus->clear();
   CalendarStack->setCurrentWidget(LunarMonthGrid1);
   DrawGrid(months_.Known(place_, month));
   ShowDetails();
+  ShowTodayCaption();
   emit monthShown(month);
 }
 
@@ -243,7 +282,7 @@ void LunarCalendarPage::MonthFailed(const frontend::YearMonth& month, const QStr
 void LunarCalendarPage::DrawGrid(const frontend::LunarMonth* lunar) {
   const frontend::CivilDate today = Today();
   const bool sameMonth = LunarMonthGrid1->month() == month_;
-  LunarMonthGrid1->ShowMonth(month_, lunar, frontend::UnfavourableDays(month_.month), today);
+  LunarMonthGrid1->ShowMonth(month_, lunar, today);
   // A new month opens on today when it holds today.
   if (!sameMonth || !LunarMonthGrid1->selected()) {
     LunarMonthGrid1->Select(frontend::MonthOf(today) == month_
@@ -257,11 +296,12 @@ frontend::CivilDate LunarCalendarPage::Today() const {
   return {now.year, now.month, now.day};
 }
 
-QString LunarCalendarPage::MomentText(const frontend::LocalMoment& moment) const {
+QString LunarCalendarPage::MomentText(const frontend::ZonedInstant& instant) const {
+  const frontend::LocalMoment moment = instant.local();
   QString text = QString::number(moment.day) + QLatin1Char(' ') +
                  frontend::RussianLocale().monthName(moment.month, QLocale::LongFormat);
   if (moment.year != month_.year) text += QLatin1Char(' ') + QString::number(moment.year);
-  return text + QStringLiteral(", ") + frontend::ClockText(moment.secondOfDay);
+  return text + QStringLiteral(", ") + frontend::ClockText(instant);
 }
 
 void LunarCalendarPage::ShowDetails() {
@@ -275,12 +315,11 @@ void LunarCalendarPage::ShowDetails() {
         QStringLiteral("<i>Выберите дату, чтобы прочитать о ее лунных днях.</i>"));
     return;
   }
-  const frontend::LocalMoment nowMoment =
-      frontend::LocalNowAt(place_, QDateTime::currentDateTimeUtc());
+  const int64_t now = QDateTime::currentSecsSinceEpoch();
   QString html;
   for (const frontend::LunarDaySpan& day : LunarMonthGrid1->LunarDaysOf(*date)) {
     const frontend::LunarDayTexts texts = frontend::TextsOfLunarDay(tables_, day.number);
-    const bool current = day.start <= nowMoment && nowMoment < day.end;
+    const bool current = day.start.utc <= now && now < day.end.utc;
     html += QStringLiteral("<p style='margin:2px 0'><b>%1-й лунный день</b>%2: с %3 до %4%5</p>")
                 .arg(day.number)
                 .arg(day.newMoon() ? QStringLiteral(" (новолуние)") : QString())
@@ -294,6 +333,122 @@ void LunarCalendarPage::ShowDetails() {
                 .arg(HtmlLines(texts.verse), HtmlLines(texts.goodOrEvil), HtmlLines(texts.knife));
   }
   LunarDayDetails->setHtml(html);
+}
+
+void LunarCalendarPage::ShowTodayCaption() {
+  const int64_t now = QDateTime::currentSecsSinceEpoch();
+  const frontend::CivilDate today = Today();
+  const frontend::LunarMonth* known = months_.Known(place_, frontend::MonthOf(today));
+  if (known == nullptr) {
+    // Today's month is computed when it is shown; another month shown for a
+    // place new to the page leaves it for the "Сегодня" button.
+    TodayCaption->setText(frontend::MonthOf(today) == month_
+                              ? QStringLiteral("Сегодня: лунный день считается…")
+                              : QStringLiteral("Сегодня: лунный день — кнопка «Сегодня»"));
+    return;
+  }
+  for (const frontend::CalendarDay& date : known->days) {
+    for (const frontend::LunarDaySpan& day : date.lunarDays) {
+      if (day.start.utc > now || now >= day.end.utc) continue;
+      const frontend::DayKind kind =
+          frontend::KindOfDay(frontend::TextsOfLunarDay(tables_, day.number).goodOrEvil);
+      const QString adjective = frontend::KindAdjective(kind);
+      TodayCaption->setText(
+          QStringLiteral("Сегодня <b>%1-й лунный день</b>, с %2%3")
+              .arg(day.number)
+              .arg(MomentText(day.start))
+              .arg(adjective.isEmpty()
+                       ? QString()
+                       : QStringLiteral(" — <span style='color:%1'><b>%2</b></span>")
+                             .arg(kind == frontend::DayKind::kEvil ? QStringLiteral("#c62828")
+                                                                   : QStringLiteral("#2e7d32"),
+                                  adjective)));
+      return;
+    }
+  }
+  TodayCaption->clear();
+}
+
+LunarMonthSheet LunarCalendarPage::Sheet() const {
+  LunarMonthSheet sheet;
+  sheet.title = MonthTitle(month_) + QStringLiteral(" — ") + place_.name;
+  sheet.subtitle = PlaceCaptionText(place_, month_.year).split(u'\n');
+  sheet.legend = QTextDocumentFragment::fromHtml(LegendText()).toPlainText();
+  sheet.grid = LunarMonthGrid1;
+  return sheet;
+}
+
+QString LunarCalendarPage::ExportICalendar(const QString& path, int32_t count) {
+  QString failure;
+  auto months = months_.ComputeNow(place_, month_, count, &failure);
+  if (!months) return failure;
+  frontend::CalendarExport calendar{place_.name, place_.latitude, place_.longitude,
+                                    frontend::ZoneOf(place_), std::move(*months)};
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return QStringLiteral("Не удалось создать файл «%1»: %2.")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+  }
+  file.write(frontend::CalendarICalendar(calendar, tables_, QDateTime::currentSecsSinceEpoch()));
+  if (!file.commit()) {
+    return QStringLiteral("Не удалось записать файл «%1»: %2.")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+  }
+  return {};
+}
+
+QString LunarCalendarPage::WritePdf(const QString& path) {
+  // Paper shows the month, not which date was clicked on the screen.
+  const auto selected = LunarMonthGrid1->selected();
+  LunarMonthGrid1->Select(std::nullopt);
+  const QString problem = WriteLunarMonthPdf(path, Sheet());
+  LunarMonthGrid1->Select(selected);
+  return problem;
+}
+
+void LunarCalendarPage::ExportClick(int32_t count) {
+  const QString title = QStringLiteral("Экспорт в календарь");
+  const QString suggested = QStringLiteral("Лунный календарь %1 %2-%3.ics")
+                                .arg(place_.name)
+                                .arg(month_.year)
+                                .arg(month_.month, 2, 10, QLatin1Char('0'));
+  QString path = QFileDialog::getSaveFileName(this, title, suggested,
+                                              QStringLiteral("Календарь iCalendar (*.ics)"));
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)) path += QStringLiteral(".ics");
+  if (const QString problem = ExportICalendar(path, count); !problem.isEmpty()) {
+    QMessageBox::warning(this, title, problem);
+  }
+}
+
+void LunarCalendarPage::PrintClick() {
+  if (!LunarMonthGrid1->hasLunarDays()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(MonthTitle(month_));
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("Печать лунного календаря"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const auto selected = LunarMonthGrid1->selected();
+  LunarMonthGrid1->Select(std::nullopt);
+  PrintLunarMonthSheet(printer, Sheet());
+  LunarMonthGrid1->Select(selected);
+}
+
+void LunarCalendarPage::PdfClick() {
+  if (!LunarMonthGrid1->hasLunarDays()) return;
+  const QString title = QStringLiteral("Сохранить месяц как PDF");
+  QString path = QFileDialog::getSaveFileName(this, title,
+                                              QStringLiteral("Лунный календарь %1 %2-%3.pdf")
+                                                  .arg(place_.name)
+                                                  .arg(month_.year)
+                                                  .arg(month_.month, 2, 10, QLatin1Char('0')),
+                                              QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+  if (const QString problem = WritePdf(path); !problem.isEmpty()) {
+    QMessageBox::warning(this, title, problem);
+  }
 }
 
 void LunarCalendarPage::StopComputing() {

@@ -42,6 +42,12 @@ class LunarCalendarPage : public QWidget {
 
   const frontend::YearMonth& month() const { return month_; }
   const frontend::CalendarPlace& place() const { return place_; }
+
+  // `count` months from the month shown as an iCalendar file at `path`; the
+  // reason in Russian when it could not be written.
+  QString ExportICalendar(const QString& path, int32_t count);
+  // The month shown as a one-page PDF at `path`; the reason when it failed.
+  QString WritePdf(const QString& path);
   frontend::LunarCalendarMonths& months() { return months_; }
   // Today at the place's zone.
   frontend::CivilDate Today() const;
@@ -52,6 +58,10 @@ class LunarCalendarPage : public QWidget {
   QLabel* MonthCaption = nullptr;
   QLabel* CalendarStatus = nullptr;  // "считается…" while a month is computed
   QLabel* PlaceCaption = nullptr;
+  QLabel* TodayCaption = nullptr;  // today's lunar day at the place
+  QPushButton* ExportButton = nullptr;
+  QPushButton* PrintButton = nullptr;
+  QPushButton* PdfButton = nullptr;
   QStackedWidget* CalendarStack = nullptr;  // the grid, or the failure in its place
   LunarMonthGrid* LunarMonthGrid1 = nullptr;
   QLabel* CalendarFailure = nullptr;
@@ -72,7 +82,12 @@ class LunarCalendarPage : public QWidget {
   void MonthFailed(const frontend::YearMonth& month, const QString& reason);
   void DrawGrid(const frontend::LunarMonth* lunar);
   void ShowDetails();
-  QString MomentText(const frontend::LocalMoment& moment) const;
+  QString MomentText(const frontend::ZonedInstant& instant) const;
+  void ShowTodayCaption();
+  void ExportClick(int32_t count);
+  void PrintClick();
+  void PdfClick();
+  struct LunarMonthSheet Sheet() const;
 
   const content::ReferenceTables& tables_;
   frontend::LunarCalendarMonths months_;

@@ -8,6 +8,9 @@
 #include <algorithm>
 
 #include "frontend/birth/russian_dates.h"
+#include "frontend/calendar_page/moon_phase_picture.h"
+#include "frontend/lunar_calendar/calendar_day_lines.h"
+#include "frontend/lunar_calendar/old_style_days.h"
 
 namespace {
 
@@ -20,18 +23,7 @@ const QColor kTodayFrame(0xE6, 0x7E, 0x00);
 const QColor kTodayFill(0xFF, 0xF4, 0xD6);
 const QColor kSelectedFill(0xD6, 0xE6, 0xFA);
 const QColor kLine(0xB0, 0xB0, 0xB0);
-const QColor kTime(0x55, 0x55, 0x55);
-
-// The new moon's sign before lunar day 1.
-const QString kNewMoonMark = QStringLiteral("●");
-
-// "●1 с 3:53", "29 с 8:34" for a lunar day beginning on the date, "28" for
-// one in force since an earlier date.
-QString LineOfLunarDay(const QString& mark, int32_t number, const QString& start) {
-  QString line = mark + QString::number(number);
-  if (!start.isEmpty()) line += QStringLiteral(" с ") + start;
-  return line;
-}
+const QColor kNote(0x55, 0x55, 0x55);  // full moon and clock changes
 
 QString Capitalised(QString text) {
   if (!text.isEmpty()) text[0] = text[0].toUpper();
@@ -46,7 +38,6 @@ LunarMonthGrid::LunarMonthGrid(QWidget* parent) : QWidget(parent) {
 }
 
 void LunarMonthGrid::ShowMonth(const frontend::YearMonth& month, const frontend::LunarMonth* lunar,
-                               const QList<int>& unfavourableDays,
                                std::optional<frontend::CivilDate> today) {
   const std::optional<frontend::CivilDate> keep = month == month_ ? selected() : std::nullopt;
   month_ = month;
@@ -54,18 +45,20 @@ void LunarMonthGrid::ShowMonth(const frontend::YearMonth& month, const frontend:
   cells_.clear();
   for (int64_t day = frontend::FirstDayOf(month); day < frontend::FirstDayAfter(month); ++day) {
     Cell cell;
-    cell.date = frontend::CivilDateOf(day);
-    cell.weekDay = frontend::WeekDayOf(day);
-    cell.unfavourable = unfavourableDays.contains(cell.date.day);
+    cell.day.date = frontend::CivilDateOf(day);
+    cell.day.weekDay = frontend::WeekDayOf(day);
+    cell.unfavourable = frontend::IsUnfavourableDay(day);
     cells_.push_back(cell);
   }
   if (lunar != nullptr && lunar->days.size() == cells_.size()) {
-    for (std::size_t i = 0; i < cells_.size(); ++i) cells_[i].lunarDays = lunar->days[i].lunarDays;
+    for (std::size_t i = 0; i < cells_.size(); ++i) cells_[i].day = lunar->days[i];
+  } else {
+    hasLunarDays_ = false;
   }
-  firstColumn_ = cells_.empty() ? 0 : cells_.front().weekDay - 1;
+  firstColumn_ = cells_.empty() ? 0 : cells_.front().day.weekDay - 1;
   today_ = -1;
   for (std::size_t i = 0; i < cells_.size(); ++i) {
-    if (today && cells_[i].date == *today) today_ = static_cast<int>(i);
+    if (today && cells_[i].day.date == *today) today_ = static_cast<int>(i);
   }
   selected_ = -1;
   if (keep) Select(keep);
@@ -75,7 +68,7 @@ void LunarMonthGrid::ShowMonth(const frontend::YearMonth& month, const frontend:
 void LunarMonthGrid::Select(std::optional<frontend::CivilDate> date) {
   int index = -1;
   for (std::size_t i = 0; date && i < cells_.size(); ++i) {
-    if (cells_[i].date == *date) index = static_cast<int>(i);
+    if (cells_[i].day.date == *date) index = static_cast<int>(i);
   }
   selected_ = index;
   update();
@@ -83,46 +76,31 @@ void LunarMonthGrid::Select(std::optional<frontend::CivilDate> date) {
 
 std::optional<frontend::CivilDate> LunarMonthGrid::selected() const {
   if (selected_ < 0) return std::nullopt;
-  return cells_[static_cast<std::size_t>(selected_)].date;
+  return cells_[static_cast<std::size_t>(selected_)].day.date;
 }
 
 std::vector<frontend::LunarDaySpan> LunarMonthGrid::LunarDaysOf(
     const frontend::CivilDate& date) const {
+  const frontend::CalendarDay* day = DayOf(date);
+  return day != nullptr ? day->lunarDays : std::vector<frontend::LunarDaySpan>();
+}
+
+const frontend::CalendarDay* LunarMonthGrid::DayOf(const frontend::CivilDate& date) const {
+  if (!hasLunarDays_) return nullptr;
   for (const Cell& cell : cells_) {
-    if (cell.date == date) return cell.lunarDays;
+    if (cell.day.date == date) return &cell.day;
   }
-  return {};
+  return nullptr;
 }
 
 QString LunarMonthGrid::WordOf(int32_t number) const {
-  switch (kindOf_ ? kindOf_(number) : frontend::DayKind::kUnknown) {
-    case frontend::DayKind::kGood:
-      return QStringLiteral("добр");
-    case frontend::DayKind::kEvil:
-      return QStringLiteral("зол");
-    case frontend::DayKind::kUnknown:
-      break;
-  }
-  return {};
-}
-
-QString LunarMonthGrid::LunarDayLine(const Cell& cell, const frontend::LunarDaySpan& day) const {
-  const bool begins = day.start.year == cell.date.year && day.start.month == cell.date.month &&
-                      day.start.day == cell.date.day;
-  return LineOfLunarDay(day.newMoon() && begins ? kNewMoonMark : QString(), day.number,
-                        begins ? frontend::ClockText(day.start.secondOfDay) : QString());
+  return frontend::KindWord(kindOf_ ? kindOf_(number) : frontend::DayKind::kUnknown);
 }
 
 QStringList LunarMonthGrid::CellLines(const frontend::CivilDate& date) const {
   for (const Cell& cell : cells_) {
-    if (!(cell.date == date)) continue;
-    QStringList lines{QString::number(cell.date.day)};
-    for (const frontend::LunarDaySpan& day : cell.lunarDays) {
-      const QString word = WordOf(day.number);
-      lines.append(LunarDayLine(cell, day) +
-                   (word.isEmpty() ? QString() : QLatin1Char(' ') + word));
-    }
-    return lines;
+    if (!(cell.day.date == date)) continue;
+    return QStringList{QString::number(date.day)} + frontend::CellLinesOf(cell.day, kindOf_);
   }
   return {};
 }
@@ -150,7 +128,7 @@ QRect LunarMonthGrid::CellRectAt(int index) const {
 
 QRect LunarMonthGrid::CellRect(const frontend::CivilDate& date) const {
   for (std::size_t i = 0; i < cells_.size(); ++i) {
-    if (cells_[i].date == date) return CellRectAt(static_cast<int>(i));
+    if (cells_[i].day.date == date) return CellRectAt(static_cast<int>(i));
   }
   return {};
 }
@@ -166,7 +144,7 @@ void LunarMonthGrid::SelectIndex(int index) {
   if (index < 0 || index >= static_cast<int>(cells_.size())) return;
   selected_ = index;
   update();
-  emit dateSelected(cells_[static_cast<std::size_t>(index)].date);
+  emit dateSelected(cells_[static_cast<std::size_t>(index)].day.date);
 }
 
 void LunarMonthGrid::paintEvent(QPaintEvent* /*event*/) {
@@ -214,7 +192,7 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
   dateFont.setPixelSize(std::max(12, QFontInfo(font()).pixelSize() + 2));
   painter.setFont(dateFont);
   painter.setPen(cell.unfavourable ? kUnfavourable : palette().color(QPalette::Text));
-  const QString dateText = QString::number(cell.date.day);
+  const QString dateText = QString::number(cell.day.date.day);
   painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, dateText);
   if (cell.unfavourable) {
     // Underlined too, for a reader who does not tell red from black.
@@ -226,9 +204,19 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
   // The lunar days stand right of the date, one line each.
   const int textLeft =
       inner.left() + QFontMetrics(dateFont).horizontalAdvance(QStringLiteral("30")) + 3;
+  // The phase of the moon under the date, as wide as the date's column.
+  if (hasLunarDays_) {
+    const int top = inner.top() + QFontMetrics(dateFont).height() + 2;
+    // As large as the date's column and the cell's height allow, up to 18 px.
+    const int size = std::min({textLeft - inner.left() - 4, 18, inner.bottom() + 2 - top});
+    if (size >= 7) {
+      PaintMoonPhase(painter, QRectF(inner.left() + 1, top, size, size), cell.day.noonPhase);
+    }
+  }
   int top = inner.top() + 1;
-  for (const frontend::LunarDaySpan& day : cell.lunarDays) {
-    const QString text = LunarDayLine(cell, day);
+  const auto fits = [&](int lineHeight) { return top + lineHeight <= inner.bottom() + 3; };
+  for (const frontend::LunarDaySpan& day : cell.day.lunarDays) {
+    const QString text = frontend::LunarDayLine(cell.day, day);
     const QString word = WordOf(day.number);
     const bool evil = word == QStringLiteral("зол");
     // Letters condensed as far as needed for the word to stay clear of the time.
@@ -243,7 +231,7 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
       if (needed <= inner.right() - textLeft) break;
     }
     const int lineHeight = QFontMetrics(lineFont).height();
-    if (top + lineHeight > inner.bottom() + 3) break;
+    if (!fits(lineHeight)) break;
     const QRect line(textLeft, top, inner.right() - textLeft, lineHeight);
     lineFont.setBold(day.newMoon());
     painter.setFont(lineFont);
@@ -254,6 +242,26 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
       painter.setPen(evil ? kEvil : kGood);
       painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, word);
     }
+    top += lineHeight;
+  }
+  // The full moon and a change of the clocks, smaller, under the lunar days.
+  QStringList notes;
+  if (cell.day.fullMoon) notes.append(frontend::FullMoonText(*cell.day.fullMoon));
+  if (cell.day.clockChange) notes.append(frontend::ClockChangeShortText(*cell.day.clockChange));
+  QFont noteFont = font();
+  noteFont.setPixelSize(std::max(9, QFontInfo(font()).pixelSize() - 2));
+  for (const QString& note : notes) {
+    QFont fitted = noteFont;
+    for (int stretch = 100; stretch >= 70; stretch -= 5) {
+      fitted.setStretch(stretch);
+      if (QFontMetrics(fitted).horizontalAdvance(note) <= inner.right() - textLeft) break;
+    }
+    const int lineHeight = QFontMetrics(fitted).height();
+    if (!fits(lineHeight)) break;
+    painter.setFont(fitted);
+    painter.setPen(kNote);
+    painter.drawText(QRect(textLeft, top, inner.right() - textLeft, lineHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, note);
     top += lineHeight;
   }
 }
@@ -296,12 +304,35 @@ void LunarMonthGrid::keyPressEvent(QKeyEvent* event) {
   SelectIndex(std::clamp(to, 0, static_cast<int>(cells_.size()) - 1));
 }
 
+QString LunarMonthGrid::ToolTipOf(const Cell& cell) const {
+  QStringList lines;
+  if (cell.unfavourable) {
+    const frontend::CivilDate old = frontend::OldStyleDateOf(frontend::DayNumberOf(cell.day.date));
+    lines.append(QStringLiteral("Неблагоприятный день: %1 %2 по старому стилю")
+                     .arg(old.day)
+                     .arg(frontend::RussianLocale().monthName(old.month, QLocale::LongFormat)));
+  }
+  if (hasLunarDays_) {
+    lines.append(
+        QStringLiteral("Луна %1, освещено %2 % (в полдень)")
+            .arg(cell.day.noonPhase.waxing ? QStringLiteral("растет") : QStringLiteral("убывает"))
+            .arg(qRound(cell.day.noonPhase.litFraction * 100)));
+    if (cell.day.fullMoon) lines.append(frontend::FullMoonText(*cell.day.fullMoon));
+    if (cell.day.clockChange) {
+      lines.append(QStringLiteral("Перевод часов: ") +
+                   frontend::ClockChangeText(*cell.day.clockChange));
+    }
+  }
+  return lines.join(u'\n');
+}
+
 bool LunarMonthGrid::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const int index = IndexAt(help->pos());
-    if (index >= 0 && cells_[static_cast<std::size_t>(index)].unfavourable) {
-      QToolTip::showText(help->globalPos(), QStringLiteral("Неблагоприятный день месяца"), this);
+    const QString tip = index >= 0 ? ToolTipOf(cells_[static_cast<std::size_t>(index)]) : QString();
+    if (!tip.isEmpty()) {
+      QToolTip::showText(help->globalPos(), tip, this);
     } else {
       QToolTip::hideText();
     }

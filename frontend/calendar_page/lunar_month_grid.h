@@ -12,7 +12,7 @@
 
 #include "frontend/birth/civil_calendar.h"
 #include "frontend/lunar_calendar/lunar_day_texts.h"
-#include "frontend/lunar_calendar/lunar_month.h"
+#include "frontend/lunar_calendar/zoned_month.h"
 
 class LunarMonthGrid : public QWidget {
   Q_OBJECT
@@ -27,7 +27,7 @@ class LunarMonthGrid : public QWidget {
 
   // The dates of `month`; its lunar days when `lunar` is given (it is copied).
   void ShowMonth(const frontend::YearMonth& month, const frontend::LunarMonth* lunar,
-                 const QList<int>& unfavourableDays, std::optional<frontend::CivilDate> today);
+                 std::optional<frontend::CivilDate> today);
   // Selects a date of the month shown; any other date clears the selection.
   void Select(std::optional<frontend::CivilDate> date);
 
@@ -35,6 +35,8 @@ class LunarMonthGrid : public QWidget {
   std::optional<frontend::CivilDate> selected() const;
   // The lunar days of a date of the month, empty without them.
   std::vector<frontend::LunarDaySpan> LunarDaysOf(const frontend::CivilDate& date) const;
+  // The date with its lunar days, phase and clock change; none without them.
+  const frontend::CalendarDay* DayOf(const frontend::CivilDate& date) const;
   bool hasLunarDays() const { return hasLunarDays_; }
   // The text of a date's cell, line by line as drawn.
   QStringList CellLines(const frontend::CivilDate& date) const;
@@ -52,10 +54,8 @@ class LunarMonthGrid : public QWidget {
 
  private:
   struct Cell {
-    frontend::CivilDate date;
-    int32_t weekDay = 0;
+    frontend::CalendarDay day;  // only the date and week day without lunar days
     bool unfavourable = false;
-    std::vector<frontend::LunarDaySpan> lunarDays;
   };
 
   int HeaderHeight() const;
@@ -64,8 +64,8 @@ class LunarMonthGrid : public QWidget {
   int IndexAt(const QPoint& point) const;
   void SelectIndex(int index);
   void PaintCell(QPainter& painter, int index) const;
-  QString LunarDayLine(const Cell& cell, const frontend::LunarDaySpan& lunarDay) const;
   QString WordOf(int32_t number) const;
+  QString ToolTipOf(const Cell& cell) const;
 
   frontend::YearMonth month_;
   bool hasLunarDays_ = false;

@@ -3,8 +3,11 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 #include <algorithm>
+#include <cstdlib>
 
 #include "frontend/birth/birth_date_range.h"
+#include "frontend/command_line/atlas_place_option.h"
+#include "frontend/command_line/calendar_command.h"
 #include "frontend/command_line/command_line_options.h"
 #include "frontend/places/local_zone_time.h"
 #include "frontend/places/place_list.h"
@@ -80,10 +83,11 @@ std::optional<Sex> ReadSex(const QString& text) {
 
 // The zone of the birth, as the window takes it: --zone as the zone box reads
 // it, or else (and with --auto-zone) the offset the time-zone database gives
-// the place of line `placeLine` of the list at the local date and time of
-// birth, with the zone's name. False with `error` set.
-bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList& placeZones,
-              BirthData& birth, QString* error) {
+// the place (its database zone `placeZone`; empty when the place is not from
+// the list or the atlas) at the local date and time of birth, with the zone's
+// name. False with `error` set.
+bool ReadZone(const GivenOptions& given, const std::optional<QString>& placeZone, BirthData& birth,
+              QString* error) {
   const bool autoZone = given.has("--auto-zone");
   if (const auto typed = given.value("--zone")) {
     if (autoZone) {
@@ -101,18 +105,18 @@ bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList&
     SetZoneOffsetMinutes(birth, *minutes);
     return true;
   }
-  const QString name =
-      placeLine >= 0 && placeLine < placeZones.size() ? placeZones[placeLine] : QString();
+  const QString name = placeZone.value_or(QString());
   const QTimeZone zone = name.isEmpty() ? QTimeZone() : QTimeZone(name.toUtf8());
   if (!zone.isValid()) {
-    if (placeLine < 0) {
-      *error = autoZone ? QStringLiteral(
-                              "--auto-zone берет часовой пояс места из списка программы: укажите "
-                              "--place НАЗВАНИЕ из списка или разницу с Гринвичем --zone.")
-                        : QStringLiteral(
-                              "Не указана разница с Гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ (от "
-                              "-12 до +14), или --place из списка программы, чтобы взять "
-                              "часовой пояс места.");
+    if (!placeZone) {
+      *error = autoZone
+                   ? QStringLiteral(
+                         "--auto-zone берет часовой пояс места из списка или атласа программы: "
+                         "укажите --place НАЗВАНИЕ или разницу с Гринвичем --zone.")
+                   : QStringLiteral(
+                         "Не указана разница с Гринвичем: --zone ЧАСЫ или ЧАСЫ:МИНУТЫ (от "
+                         "-12 до +14), или --place НАЗВАНИЕ, чтобы взять "
+                         "часовой пояс места.");
     } else {
       *error = QStringLiteral(
                    "Часовой пояс места «%1» неизвестен этой системе; укажите разницу с "
@@ -128,11 +132,11 @@ bool ReadZone(const GivenOptions& given, qsizetype placeLine, const QStringList&
   return true;
 }
 
-// Fills the place and coordinates, and `placeLine` with the place's line of
-// the list (-1 when none); false with `error` set.
-bool ReadPlace(const GivenOptions& given, const QStringList& places, BirthData& birth,
-               qsizetype* placeLine, QString* error) {
-  *placeLine = -1;
+}  // namespace
+
+bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStringList& placeZones,
+               const std::function<const Atlas*()>& atlas, BirthData& birth,
+               std::optional<QString>* placeZone, QString* notice, QString* error) {
   const auto place = given.value("--place");
   const auto latitude = given.value("--latitude");
   const auto longitude = given.value("--longitude");
@@ -146,20 +150,43 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, BirthData& 
         QStringLiteral("Не указано место рождения: --place НАЗВАНИЕ или --latitude и --longitude.");
     return false;
   }
+  bool placeFound = false;
   if (place) {
+    // The list's own places first, as its drop-down gives them; then every
+    // name of every place of the atlas.
     const qsizetype line = FindPlace(places, place->trimmed());
-    const auto found =
+    const auto listed =
         line >= 0 ? ParsePlaceValue(PlaceValue(places, place->trimmed())) : std::nullopt;
-    if (found) {
-      *placeLine = line;
+    const Atlas* searched = listed || !atlas ? nullptr : atlas();
+    const auto named = searched != nullptr ? PlaceNamed(*searched, *place) : std::nullopt;
+    placeFound = listed || named;
+    if (listed) {
+      *placeZone = line < placeZones.size() ? placeZones[line] : QString();
       birth.place = PlaceName(places[line]);
-      birth.latitude = found->latitude;
-      birth.longitude = found->longitude;
+      birth.latitude = listed->latitude;
+      birth.longitude = listed->longitude;
+    } else if (named) {
+      *placeZone = named->place.zone;
+      birth.place = named->place.name;
+      birth.latitude = CoordinateFromArcMinutes(named->place.latitudeMinutes);
+      birth.longitude = CoordinateFromArcMinutes(named->place.longitudeMinutes);
+      if (named->others > 0) {
+        *notice = QStringLiteral(
+                      "«%1»: взято %2 (%3 %4, %5); так называются еще %6 мест. Уточните "
+                      "регионом или страной: --place \"%1, СТРАНА\"; все они: velunor "
+                      "--find-place \"%1\".")
+                      .arg(place->trimmed(), PlaceWithRegion(named->place),
+                           DegreesMinutesText(named->place.latitudeMinutes),
+                           DegreesMinutesText(named->place.longitudeMinutes), named->place.zone)
+                      .arg(named->others);
+      }
     } else if (!coordinates) {
-      *error = QStringLiteral(
-                   "Населенный пункт «%1» не найден в списке программы; укажите его координаты: "
-                   "--latitude и --longitude.")
-                   .arg(*place);
+      const QString nearest = searched != nullptr ? NearestNames(*searched, *place) : QString();
+      *error = QStringLiteral("Населенный пункт «%1» не найден ни в списке, ни в атласе программы")
+                   .arg(*place) +
+               (nearest.isEmpty() ? QStringLiteral(".")
+                                  : QStringLiteral("; похожие: ") + nearest + u'.') +
+               QStringLiteral(" Или укажите координаты: --latitude и --longitude.");
       return false;
     } else {
       birth.place = place->trimmed();
@@ -174,20 +201,17 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, BirthData& 
                         &east, error)) {
       return false;
     }
-    // A listed place keeps its name only while these are its coordinates.
-    if (*placeLine >= 0 && (north != birth.latitude || east != birth.longitude)) {
-      birth.place.clear();
-    }
+    // A found place keeps its name only while these are its coordinates.
+    if (placeFound && (north != birth.latitude || east != birth.longitude)) birth.place.clear();
     birth.latitude = north;
     birth.longitude = east;
   }
   return true;
 }
 
-}  // namespace
-
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,
-                                   const QStringList& placeZones) {
+                                   const QStringList& placeZones,
+                                   const std::function<const Atlas*()>& atlas) {
   // Asked for, the help is given whatever else is wrong.
   for (const QString& argument : arguments) {
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -204,8 +228,19 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   const ReadOptionsResult read = ReadOptions(arguments);
   if (!read.error.isEmpty()) return Error(read.error);
   const GivenOptions& given = read.given;
+  if (given.value("--calendar") || given.value("--months") || given.has("--ics")) {
+    return ParseCalendarCommand(given, places, placeZones, atlas);
+  }
   const bool text = given.has("--text");
   const bool json = given.has("--json");
+  if (const auto wanted = given.value("--find-place")) {
+    if (wanted->trimmed().isEmpty()) {
+      return Error(QStringLiteral("--find-place: укажите название или его начало."));
+    }
+    ParsedCommandLine parsed;
+    parsed.findPlace = FindPlaceRequest{wanted->trimmed(), json};
+    return parsed;
+  }
   if (text == json) {
     return Error(!text ? QStringLiteral("Укажите, как вывести гороскоп: --text или --json.")
                        : QStringLiteral("Укажите только одно из --text и --json."));
@@ -246,10 +281,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   birth.time = *clock;
 
   QString error;
-  qsizetype placeLine = -1;
-  if (!ReadPlace(given, places, birth, &placeLine, &error)) return Error(error);
+  QString notice;
+  std::optional<QString> placeZone;
+  if (!ReadPlace(given, places, placeZones, atlas, birth, &placeZone, &notice, &error)) {
+    return Error(error);
+  }
   // After the place: without --zone the zone is the place's.
-  if (!ReadZone(given, placeLine, placeZones, birth, &error)) return Error(error);
+  if (!ReadZone(given, placeZone, birth, &error)) return Error(error);
 
   if (const auto sex = given.value("--sex")) {
     const auto readSex = ReadSex(*sex);
@@ -262,6 +300,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
 
   ParsedCommandLine parsed;
   parsed.request = request;
+  parsed.notice = notice;
   return parsed;
 }
 

@@ -66,10 +66,26 @@ QString HelpLine(const CommandLineOption& option, HelpLanguage language) {
 
 const std::vector<CommandLineOption>& CommandLineOptions() {
   static const std::vector<CommandLineOption> options = {
-      {"--text", nullptr, nullptr, nullptr, "гороскоп простым текстом (UTF-8)",
-       "the horoscope as plain text (UTF-8)"},
-      {"--json", nullptr, nullptr, nullptr, "гороскоп в JSON (поля описаны в README.md)",
-       "the horoscope as JSON (fields described in README.md)"},
+      {"--text", nullptr, nullptr, nullptr, "гороскоп (или календарь) простым текстом (UTF-8)",
+       "the horoscope (or the calendar) as plain text (UTF-8)"},
+      {"--json", nullptr, nullptr, nullptr,
+       "гороскоп (или календарь) в JSON (поля описаны в README.md)",
+       "the horoscope (or the calendar) as JSON (fields described\nin README.md)"},
+      {"--calendar", nullptr, "ГГГГ-ММ", "YYYY-MM",
+       "лунный календарь с этого месяца вместо гороскопа: место\n"
+       "(--place или --latitude и --longitude), --zone или\n"
+       "--auto-zone и одно из --text, --json, --ics; без --zone\n"
+       "каждая дата — по часам пояса места в этот день",
+       "the lunar calendar from this month instead of the\n"
+       "horoscope: a place (--place or --latitude and\n"
+       "--longitude), --zone or --auto-zone and one of --text,\n"
+       "--json, --ics; without --zone each date is on the\n"
+       "place's clock of that day"},
+      {"--months", nullptr, "N", "N", "сколько месяцев календаря, от 1 до 100 (по умолчанию 1)",
+       "how many months of the calendar, 1 to 100 (default 1)"},
+      {"--ics", nullptr, nullptr, nullptr,
+       "календарь файлом iCalendar (RFC 5545): событие на каждый\nлунный день",
+       "the calendar as an iCalendar file (RFC 5545): an event\nfor each lunar day"},
       {"--date", nullptr, "ДАТА", "DATE", "дата рождения: 1990-05-17 или 17.05.1990",
        "date of birth: 1990-05-17 or 17.05.1990"},
       {"--time", nullptr, "ВРЕМЯ", "TIME", "местное время рождения: 14:30",
@@ -91,8 +107,21 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        "clocks skipped counts as summer time; one they showed\n"
        "twice, as the earlier of the two"},
       {"--place", nullptr, "НАЗВАНИЕ", "NAME",
-       "населенный пункт из списка программы, например Минск",
-       "a place from the program's list, e.g. Минск"},
+       "населенный пункт: из списка программы (Минск) или любое\n"
+       "название места в атласе, также прежнее или латиницей\n"
+       "(Ленинград, Vitebsk); регион или страна после запятой\n"
+       "выбирают из одноименных: \"Раков, Беларусь\"",
+       "a place: from the program's list (Минск) or any name of a\n"
+       "place in the atlas, former or in Latin letters too\n"
+       "(Ленинград, Vitebsk); a region or country after a comma\n"
+       "chooses among places of one name: \"Раков, Беларусь\""},
+      {"--find-place", nullptr, "ТЕКСТ", "TEXT",
+       "места атласа, в названии которых слово начинается с\n"
+       "ТЕКСТ, лучшие первыми: координаты (как для --latitude и\n"
+       "--longitude), часовой пояс, население; с --json в JSON",
+       "the atlas's places with a name having a word that begins\n"
+       "with TEXT, best first: coordinates (as --latitude and\n"
+       "--longitude take them), time zone, population; JSON with --json"},
       {"--latitude", nullptr, "Г:М", "D:M",
        "широта в градусах и минутах, юг со знаком минус: 53:54",
        "latitude in degrees and minutes, south negative: 53:54"},
@@ -177,28 +206,44 @@ QString CommandLineHelp(HelpLanguage language) {
                                "--longitude Г:М)\n"
                                "                       [--surname ФАМИЛИЯ] [--name ИМЯ] "
                                "[--patronymic ОТЧЕСТВО] [--sex м|ж]\n"
+                               "       velunor --calendar ГГГГ-ММ [--months N]\n"
+                               "                       (--place НАЗВАНИЕ | --latitude Г:М "
+                               "--longitude Г:М)\n"
+                               "                       [--zone ЧАСЫ[:МИН] | --auto-zone] "
+                               "(--text | --json | --ics)\n"
+                               "       velunor --find-place ТЕКСТ [--json]\n"
                                "Без параметров velunor открывает окно программы.\n"
                                "\n"
-                               "Печатает гороскоп без окна, тем же расчетом, что и окно.\n")
+                               "Печатает гороскоп или лунный календарь без окна, тем же "
+                               "расчетом, что и окно.\n")
                          : QStringLiteral(
                                "Usage: velunor --text|--json --date DATE --time TIME\n"
                                "               [--zone HOURS[:MIN] | --auto-zone]\n"
                                "               (--place NAME | --latitude D:M --longitude D:M)\n"
                                "               [--surname SURNAME] [--name NAME] [--patronymic "
                                "PATRONYMIC] [--sex m|f]\n"
+                               "       velunor --calendar YYYY-MM [--months N]\n"
+                               "               (--place NAME | --latitude D:M --longitude D:M)\n"
+                               "               [--zone HOURS[:MIN] | --auto-zone] "
+                               "(--text | --json | --ics)\n"
+                               "       velunor --find-place TEXT [--json]\n"
                                "Without options velunor opens its window.\n"
                                "\n"
-                               "Prints the horoscope without a window, with the same calculation "
-                               "as the window.\n");
+                               "Prints the horoscope or the lunar calendar without a window, with "
+                               "the same calculation as the window.\n");
   for (const CommandLineOption& option : CommandLineOptions()) help += HelpLine(option, language);
   help += russian ? QStringLiteral(
                         "Код завершения: 0 — гороскоп напечатан; 1 — встроенные данные программы\n"
                         "повреждены; 2 — ошибка в параметрах; 3 — лунный день не вычислен\n"
-                        "(остальной гороскоп напечатан).\n")
+                        "(остальной гороскоп напечатан) или календарь не рассчитан.\n"
+                        "--find-place: 0 — места найдены, 2 — не найдены.\n"
+                        "Атлас мест: GeoNames (www.geonames.org), лицензия CC BY 4.0.\n")
                   : QStringLiteral(
                         "Exit status: 0 the horoscope was printed; 1 the program's built-in data\n"
                         "is damaged; 2 bad options; 3 the lunar day could not be calculated\n"
-                        "(the rest was printed).\n");
+                        "(the rest was printed) or the calendar could not be calculated.\n"
+                        "--find-place: 0 places found, 2 none.\n"
+                        "Atlas of places: GeoNames (www.geonames.org), licence CC BY 4.0.\n");
   return help;
 }
 

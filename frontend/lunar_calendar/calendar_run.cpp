@@ -2,27 +2,69 @@
 
 #include <QDateTime>
 #include <QTimer>
+#include <algorithm>
 
+#include "frontend/birth/birth_date_range.h"
 #include "frontend/calculator_run/calculator_paths.h"
 #include "frontend/calculator_run/run_preparation.h"
 #include "frontend/lunar_calendar/calendar_run_files.h"
+#include "frontend/lunar_calendar/lunar_month.h"
 
 namespace frontend {
 
 CalendarPlace CalendarPlaceOf(const BirthData& birth) {
-  return {birth.place, ZoneOffsetMinutes(birth), birth.zoneName, birth.latitude, birth.longitude};
+  const bool follows = !birth.zoneName.isEmpty() && CalendarZone::Following(birth.zoneName).valid();
+  return {birth.place, follows ? 0 : ZoneOffsetMinutes(birth), follows ? birth.zoneName : QString(),
+          birth.latitude, birth.longitude};
+}
+
+CalendarZone ZoneOf(const CalendarPlace& place) {
+  if (!place.zoneName.isEmpty()) {
+    CalendarZone zone = CalendarZone::Following(place.zoneName);
+    if (zone.valid()) return zone;
+  }
+  return CalendarZone::Fixed(place.zoneOffsetMinutes);
 }
 
 LocalMoment LocalNowAt(const CalendarPlace& place, const QDateTime& utc) {
-  const QDateTime local = utc.toUTC().addSecs(int64_t{place.zoneOffsetMinutes} * 60);
-  const CivilDate date = CivilDateOf(local.date().toJulianDay());
-  return {date.year, date.month, date.day, local.time().msecsSinceStartOfDay() / 1000};
+  return ZoneOf(place).LocalAt(utc.toSecsSinceEpoch());
 }
 
 CalculatorClock CalendarRunClock(const CalendarRunRequest& request) {
-  // From the first midnight of the month, local time.
-  return CalculatorClockOf({request.firstMonth.year, request.firstMonth.month, 1, 0},
-                           request.place.zoneOffsetMinutes);
+  const int64_t first =
+      ZoneOf(request.place).FirstInstantOf({request.firstMonth.year, request.firstMonth.month, 1});
+  // East of Greenwich the first month's first instant lies in year 99 in
+  // Universal Time, which the calculator cannot read; from the start of year
+  // 100 its table still begins at the new moon before.
+  const LocalMoment earliest{FirstBirthDate().year(), 1, 1, 0};
+  return CalculatorClockOf(std::max(UtcMomentOf(first), earliest), 0);
+}
+
+RunOutcome PrepareCalendarRun(const CalculatorFiles& files, const CalendarRunRequest& request) {
+  if (!files.usable()) return FailedRun(RunFailure::kFilesUnusable, files.unusableReason);
+  if (QString problem = CalculatorPathProblem(files); !problem.isEmpty()) {
+    return FailedRun(RunFailure::kFilesUnusable, problem);
+  }
+  CalculatorInput input =
+      CalculatorInputAt(CalendarRunClock(request), request.place.latitude, request.place.longitude);
+  if (auto refused = CarryCoordinates(input)) return std::move(*refused);
+  if (!WriteParameterFile(files, input, request.lunations)) {
+    return FailedRun(RunFailure::kParameterFileNotWritten);
+  }
+  return {};
+}
+
+std::optional<std::vector<LunarDayInstant>> LunarDayInstantsOf(const CalendarRunRequest& request,
+                                                               const RunOutcome& outcome) {
+  const auto rows = ReadLunarDayStarts(outcome.table);
+  if (!rows) return std::nullopt;
+  const CalculatorClock clock = CalendarRunClock(request);
+  std::vector<LunarDayInstant> instants;
+  instants.reserve(rows->size());
+  for (const LunarDayStart& row : *rows) {
+    instants.push_back({UtcSecondsOf(LocalClockOf(row.start, clock)), std::stoi(row.lunarDay)});
+  }
+  return instants;
 }
 
 CalendarRun::CalendarRun(QObject* parent) : QObject(parent) {
@@ -52,19 +94,11 @@ bool CalendarRun::Start(const CalendarRunRequest& request) {
 }
 
 RunOutcome CalendarRun::Launch(const CalendarRunRequest& request) {
-  if (!files_.usable()) return FailedRun(RunFailure::kFilesUnusable, files_.unusableReason);
-  if (QString problem = CalculatorPathProblem(files_); !problem.isEmpty()) {
-    return FailedRun(RunFailure::kFilesUnusable, problem);
-  }
-  CalculatorInput input =
-      CalculatorInputAt(CalendarRunClock(request), request.place.latitude, request.place.longitude);
-  if (auto refused = CarryCoordinates(input)) return std::move(*refused);
+  RunOutcome prepared = PrepareCalendarRun(files_, request);
+  if (!prepared.ok()) return prepared;
   if (!scriptWritten_) {
     if (!WriteScript(files_)) return FailedRun(RunFailure::kNotStarted);
     scriptWritten_ = true;
-  }
-  if (!WriteParameterFile(files_, input, request.lunations)) {
-    return FailedRun(RunFailure::kParameterFileNotWritten);
   }
   return {};
 }
@@ -89,6 +123,17 @@ void CalendarRun::ReportLater(RunOutcome outcome) {
 void CalendarRun::Finish(RunOutcome outcome) {
   running_ = false;
   emit finished(request_, outcome);
+}
+
+RunOutcome CalendarRun::RunAndWait(const CalendarRunRequest& request) {
+  if (running_) return FailedRun(RunFailure::kNotStarted);
+  RunOutcome failure = Launch(request);
+  if (!failure.ok()) return failure;
+  // Events handled while waiting must not start a run on the same files.
+  running_ = true;
+  RunOutcome outcome = RunCalculatorAndWait(files_, waitLimit_);
+  running_ = false;
+  return outcome;
 }
 
 void CalendarRun::Stop() {

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 #include <chrono>
+#include <optional>
+#include <vector>
 
 #include "frontend/birth/birth_data.h"
 #include "frontend/birth/calculator_clock.h"
@@ -13,26 +15,32 @@
 #include "frontend/calculator_run/calculator_files.h"
 #include "frontend/calculator_run/calculator_run.h"
 #include "frontend/calculator_run/run_outcome.h"
+#include "frontend/lunar_calendar/calendar_zone.h"
+#include "frontend/lunar_calendar/zoned_month.h"
 
 class QDateTime;
 class QTimer;
 
 namespace frontend {
 
-// The place the calendar is computed for, as the window's boxes hold it. The
-// zone is the one in the zone box, for every month: a zone that follows the
-// place's database zone is its offset at the birth date and time entered.
+// The place the calendar is computed for, as the window's boxes hold it. A
+// zone box that follows the place's database zone makes every date follow
+// that zone's clock; an offset typed by hand holds for every date.
 struct CalendarPlace {
   QString name;
-  int32_t zoneOffsetMinutes = 0;  // east of Greenwich, +5:30 is 330
-  QString zoneName;               // the database zone it came from, or empty
+  int32_t zoneOffsetMinutes = 0;  // typed by hand, east of Greenwich; 0 when following
+  QString zoneName;               // the database zone followed, or empty
   Coordinate latitude;
   Coordinate longitude;
 
   bool operator==(const CalendarPlace& other) const = default;
 };
 
+// The birth's place and zone; the birth's date and time play no part.
 CalendarPlace CalendarPlaceOf(const BirthData& birth);
+
+// The clock of the place's calendar.
+CalendarZone ZoneOf(const CalendarPlace& place);
 
 // The local clock at the place's zone at the moment `utc`.
 LocalMoment LocalNowAt(const CalendarPlace& place, const QDateTime& utc);
@@ -44,9 +52,19 @@ struct CalendarRunRequest {
   int32_t lunations = 1;  // 1..120
 };
 
-// The start the run hands the calculator, and the whole-hour clock its table
-// comes back on (LocalClockOf turns the table's times into local ones).
+// The start the run hands the calculator: the first instant of the month at
+// the place, in Universal Time, so that the table comes back in Universal
+// Time and each of its instants can go onto the clock of its own date.
 CalculatorClock CalendarRunClock(const CalendarRunRequest& request);
+
+// Checks the files and the coordinates and writes the run's parameter file;
+// a failed outcome when the run cannot go ahead.
+RunOutcome PrepareCalendarRun(const CalculatorFiles& files, const CalendarRunRequest& request);
+
+// The rows of a successful run's table as instants; nothing when the table is
+// not the calculator's (rows out of time order, a number outside 1..30).
+std::optional<std::vector<LunarDayInstant>> LunarDayInstantsOf(const CalendarRunRequest& request,
+                                                               const RunOutcome& outcome);
 
 class CalendarRun : public QObject {
   Q_OBJECT
@@ -66,6 +84,9 @@ class CalendarRun : public QObject {
   bool Start(const CalendarRunRequest& request);
   // Ends a run under way; no finished() follows for it.
   void Stop();
+  // Runs `request` while the caller waits, in an event loop of its own; no
+  // finished() follows. Not while a run is under way (Stop() it first).
+  RunOutcome RunAndWait(const CalendarRunRequest& request);
   bool running() const { return running_; }
 
   void SetWaitLimit(std::chrono::milliseconds limit) { waitLimit_ = limit; }

@@ -1,5 +1,6 @@
 #include "frontend/lunar_calendar/lunar_calendar_months.h"
 
+#include <QTimer>
 #include <algorithm>
 
 #include "calculator/messages.h"
@@ -48,6 +49,52 @@ QString CalendarFailureText(const RunOutcome& outcome) {
   return QStringLiteral("Лунный календарь не рассчитан. ") + reason;
 }
 
+void LunarCalendarMonths::Keep(const CalendarPlace& place,
+                               const std::vector<LunarDayInstant>& rows) {
+  const auto shared = std::make_shared<const std::vector<LunarDayInstant>>(rows);
+  Months& months = MonthsOf(place);
+  for (const YearMonth& month : MonthsCoveredOn(ZoneOf(place), rows)) {
+    if (month < FirstCalendarMonth() || month > LastCalendarMonth()) continue;
+    if (!months.contains(month)) months.emplace(month, KeptMonth{shared, std::nullopt});
+  }
+}
+
+std::optional<std::vector<LunarMonth>> LunarCalendarMonths::ComputeNow(const CalendarPlace& place,
+                                                                       const YearMonth& first,
+                                                                       int32_t count,
+                                                                       QString* failure) {
+  std::vector<LunarMonth> result;
+  const auto gather = [&] {
+    result.clear();
+    for (int32_t i = 0; i < count; ++i) {
+      const LunarMonth* month = Known(place, AddMonths(first, i));
+      if (month == nullptr) return false;
+      result.push_back(*month);
+    }
+    return true;
+  };
+  if (gather()) return result;
+  // The run under way is given up, and asked for again after this one.
+  run_.Stop();
+  const CalendarRunRequest request{place, first, count + 2};
+  const RunOutcome outcome = run_.RunAndWait(request);
+  if (outcome.ok()) {
+    if (const auto rows = LunarDayInstantsOf(request, outcome)) Keep(place, *rows);
+  }
+  QTimer::singleShot(0, this, [this] {
+    // The run given up, or one refused while this one ran, may have been for
+    // the month shown, which this one may have brought.
+    if (wanted_ && !wantedAnswered_ && Known(place_, *wanted_) != nullptr) {
+      wantedAnswered_ = true;
+      emit monthReady(*wanted_);
+    }
+    StartNext();
+  });
+  if (gather()) return result;
+  if (failure != nullptr) *failure = CalendarFailureText(outcome);
+  return std::nullopt;
+}
+
 LunarCalendarMonths::LunarCalendarMonths(QObject* parent) : QObject(parent) {
   connect(&run_, &CalendarRun::finished, this, &LunarCalendarMonths::RunFinished);
 }
@@ -71,7 +118,10 @@ const LunarMonth* LunarCalendarMonths::Known(const CalendarPlace& place,
   for (const auto& [knownPlace, months] : places_) {
     if (!(knownPlace == place)) continue;
     const auto found = months.find(month);
-    return found == months.end() ? nullptr : &found->second;
+    if (found == months.end()) return nullptr;
+    const KeptMonth& kept = found->second;
+    if (!kept.month) kept.month = LunarMonthOn(ZoneOf(place), *kept.rows, month);
+    return kept.month ? &*kept.month : nullptr;
   }
   return nullptr;
 }
@@ -129,16 +179,7 @@ void LunarCalendarMonths::RunFinished(const CalendarRunRequest& request,
                                       const RunOutcome& outcome) {
   if (!(request.place == place_)) return;
   if (outcome.ok()) {
-    if (auto rows = ReadLunarDayStarts(outcome.table)) {
-      // The table is on the calculator's whole-hour clock.
-      const CalculatorClock clock = CalendarRunClock(request);
-      for (LunarDayStart& row : *rows) row.start = LocalClockOf(row.start, clock);
-      Months& months = MonthsOf(place_);
-      for (const YearMonth& month : MonthsCoveredBy(*rows)) {
-        if (month < FirstCalendarMonth() || month > LastCalendarMonth()) continue;
-        if (!months.contains(month)) months.emplace(month, *LunarMonthFrom(*rows, month));
-      }
-    }
+    if (const auto rows = LunarDayInstantsOf(request, outcome)) Keep(request.place, *rows);
   }
   if (Known(place_, target_) == nullptr) failed_[target_] = CalendarFailureText(outcome);
   // The wanted month may have changed while the run was under way; the run

@@ -8,10 +8,12 @@
 #include <QString>
 #include <list>
 #include <map>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "frontend/lunar_calendar/calendar_run.h"
-#include "frontend/lunar_calendar/lunar_month.h"
+#include "frontend/lunar_calendar/zoned_month.h"
 
 namespace frontend {
 
@@ -49,14 +51,30 @@ class LunarCalendarMonths : public QObject {
   const LunarMonth* Known(const CalendarPlace& place, const YearMonth& month) const;
   bool computing() const { return run_.running(); }
 
+  // `count` months from `first` at `place` at once, computing those not yet
+  // known in one run while the caller waits (a few lunations take
+  // milliseconds); nothing, with the reason in `failure`, when the run fails.
+  std::optional<std::vector<LunarMonth>> ComputeNow(const CalendarPlace& place,
+                                                    const YearMonth& first, int32_t count,
+                                                    QString* failure);
+
  signals:
   void monthReady(const frontend::YearMonth& month);
   void monthFailed(const frontend::YearMonth& month, const QString& reason);
 
  private:
-  using Months = std::map<YearMonth, LunarMonth>;
+  // A month is kept as the run's rows that cover it and placed on the
+  // zone's clock when first asked for (about a millisecond a month), so that
+  // a run's first month shows without waiting for the five after it.
+  struct KeptMonth {
+    std::shared_ptr<const std::vector<LunarDayInstant>> rows;
+    mutable std::optional<LunarMonth> month;
+  };
+  using Months = std::map<YearMonth, KeptMonth>;
 
   Months& MonthsOf(const CalendarPlace& place);
+  // Keeps every whole month of the rows.
+  void Keep(const CalendarPlace& place, const std::vector<LunarDayInstant>& rows);
   // Starts the run the wanted month needs, else one for a neighbour of it.
   void StartNext();
   void StartFor(const YearMonth& target, const YearMonth& firstMonth);

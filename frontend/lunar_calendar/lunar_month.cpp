@@ -1,6 +1,5 @@
 #include "frontend/lunar_calendar/lunar_month.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace frontend {
@@ -20,11 +19,6 @@ std::optional<int32_t> LunarDayNumber(const std::string& text) {
   return number;
 }
 
-bool Covers(const std::vector<LunarDayStart>& rows, const YearMonth& month) {
-  return !rows.empty() && SecondsOf(rows.front().start) <= FirstDayOf(month) * kSecondsPerDay &&
-         SecondsOf(rows.back().start) >= FirstDayAfter(month) * kSecondsPerDay;
-}
-
 }  // namespace
 
 int64_t SecondsOf(const LocalMoment& moment) {
@@ -35,11 +29,6 @@ LocalMoment MomentOf(int64_t seconds) {
   const int64_t day = FloorDiv(seconds, kSecondsPerDay);
   const CivilDate date = CivilDateOf(day);
   return {date.year, date.month, date.day, static_cast<int32_t>(seconds - day * kSecondsPerDay)};
-}
-
-bool CalendarDay::Begins(const LunarDaySpan& lunarDay) const {
-  return lunarDay.start.year == date.year && lunarDay.start.month == date.month &&
-         lunarDay.start.day == date.day;
 }
 
 std::optional<std::vector<LunarDayStart>> ReadLunarDayStarts(
@@ -53,48 +42,6 @@ std::optional<std::vector<LunarDayStart>> ReadLunarDayStarts(
     rows.push_back(std::move(*row));
   }
   return rows;
-}
-
-std::optional<LunarMonth> LunarMonthFrom(const std::vector<LunarDayStart>& rows,
-                                         const YearMonth& month) {
-  if (!Covers(rows, month)) return std::nullopt;
-  LunarMonth result;
-  result.month = month;
-  // The row in force at the first midnight: the last one starting at or before it.
-  const int64_t firstMidnight = FirstDayOf(month) * kSecondsPerDay;
-  auto row = std::upper_bound(
-      rows.begin(), rows.end(), firstMidnight,
-      [](int64_t seconds, const LunarDayStart& start) { return seconds < SecondsOf(start.start); });
-  --row;  // Covers() keeps it within the rows
-  for (int64_t day = FirstDayOf(month); day < FirstDayAfter(month); ++day) {
-    CalendarDay date;
-    date.date = CivilDateOf(day);
-    date.weekDay = WeekDayOf(day);
-    const int64_t nextMidnight = (day + 1) * kSecondsPerDay;
-    // Every lunar day from the one in force at midnight to the last one
-    // beginning before the next midnight; the last row has no end and is
-    // never taken, since it starts at or after the month's end.
-    for (auto current = row; current + 1 != rows.end(); ++current) {
-      if (SecondsOf(current->start) >= nextMidnight) break;
-      if (SecondsOf((current + 1)->start) <= day * kSecondsPerDay) continue;
-      date.lunarDays.push_back(
-          {*LunarDayNumber(current->lunarDay), current->start, (current + 1)->start});
-    }
-    while (row + 1 != rows.end() && SecondsOf((row + 1)->start) <= nextMidnight) ++row;
-    result.days.push_back(std::move(date));
-  }
-  return result;
-}
-
-std::vector<YearMonth> MonthsCoveredBy(const std::vector<LunarDayStart>& rows) {
-  std::vector<YearMonth> months;
-  if (rows.empty()) return months;
-  const YearMonth last{rows.back().start.year, rows.back().start.month};
-  for (YearMonth month{rows.front().start.year, rows.front().start.month}; month <= last;
-       month = AddMonths(month, 1)) {
-    if (Covers(rows, month)) months.push_back(month);
-  }
-  return months;
 }
 
 QString ClockText(int32_t secondOfDay) {

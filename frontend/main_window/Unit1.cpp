@@ -26,6 +26,7 @@
 #include "frontend/horoscope/calculation.h"
 #include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/persons/person_store.h"
+#include "frontend/places/builtin_atlas.h"
 #include "frontend/places/place_list.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
@@ -105,6 +106,9 @@ void TForm1::FormDestroy() {
 void TForm1::Timer1Timer() {
   Timer1->stop();
   Button1Click();
+  // The first result is on the screen: the atlas (about a second's reading)
+  // can now be read beside it, ready before the user types a place.
+  frontend::StartReadingBuiltinAtlas();
 }
 
 void TForm1::Button1Click() {
@@ -152,7 +156,7 @@ void TForm1::ComboBox1Change() {
     ShowWhosePlace();
     return;
   }
-  pickedPlace_ = ComboBox1->currentIndex();
+  picked_ = Picked{ComboBox1->currentIndex(), coordinates->latitude, coordinates->longitude};
   ShowCoordinates(coordinates->latitude, coordinates->longitude);
   FollowZoneOfPlace();
 }

@@ -39,6 +39,7 @@ class TZoneSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
 namespace frontend {
+struct AtlasPlace;
 class Calculation;
 class PersonStore;
 }  // namespace frontend
@@ -244,6 +245,12 @@ class TForm1 : public QWidget {
   void ConnectZoneFollowing();
   // After a pick: the zone box follows the place's zone from now on.
   void FollowZoneOfPlace();
+  // A place picked in the atlas: its name in the place box, its coordinates
+  // in the four boxes, and the zone box following its zone.
+  void PickAtlasPlace(const frontend::AtlasPlace& place);
+  // Shows `name` in the place box: the list's entry of that name, or else an
+  // entry kept for places from the atlas, which the open list does not show.
+  void ShowPlaceName(const QString& name);
   // The same for a zone of the database by name (a saved person's); an
   // unknown name ends the following.
   void FollowZone(const QString& name);
@@ -276,11 +283,19 @@ class TForm1 : public QWidget {
   // Opened at the first use: nothing is read or written before.
   std::unique_ptr<frontend::PersonStore> personStore_;
 
-  // The place box's entry that the coordinates were last filled from, -1 none.
-  int pickedPlace_ = -1;
+  // The place last picked (its entry in the place box) and its coordinates;
+  // the box names it while the coordinate boxes hold these.
+  struct Picked {
+    int entry = -1;
+    frontend::Coordinate latitude;
+    frontend::Coordinate longitude;
+  };
+  std::optional<Picked> picked_;
 
   // The picked place's zone while the zone box follows it; invalid otherwise.
   QTimeZone followedZone_;
+  // The place box's entry for a place from the atlas; -1 until one is picked.
+  int atlasEntry_ = -1;
 
   // Every control stands on the client area, 794 x 714; on a screen too low
   // for it, the area scrolls inside the window.

@@ -67,14 +67,10 @@ void TForm1::CarryFullDegrees() {
 }
 
 void TForm1::ShowWhosePlace() {
-  std::optional<frontend::PlaceCoordinates> picked;
-  if (pickedPlace_ >= 0) {
-    picked = frontend::ParsePlaceValue(
-        frontend::PlaceValue(placeList, ComboBox1->itemText(pickedPlace_)));
-  }
-  const bool belongs = picked && picked->latitude == frontend::CarriedMinutes(LatitudeOfBoxes()) &&
-                       picked->longitude == frontend::CarriedMinutes(LongitudeOfBoxes());
-  ComboBox1->setCurrentIndex(belongs ? pickedPlace_ : -1);
+  const bool belongs = picked_ &&
+                       picked_->latitude == frontend::CarriedMinutes(LatitudeOfBoxes()) &&
+                       picked_->longitude == frontend::CarriedMinutes(LongitudeOfBoxes());
+  ComboBox1->setCurrentIndex(belongs ? picked_->entry : -1);
   // The narrow box may cut the words short; the tooltip has them whole.
   ComboBox1->setToolTip(belongs ? QString() : frontend::HandTypedPlaceText());
 }

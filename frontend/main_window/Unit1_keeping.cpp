@@ -133,10 +133,14 @@ void TForm1::OpenPerson(const frontend::BirthData& birth) {
   DateTimePicker1->setDate(birth.date);
   DateTimePicker2->setTime(birth.time);
   SpinEdit13->setMinutes(frontend::ZoneOffsetMinutes(birth));
-  // The place is shown when the list has it; the coordinates are the saved
-  // ones in any case, since they may have been typed after picking it.
-  pickedPlace_ =
-      birth.place.isEmpty() ? -1 : ComboBox1->findText(birth.place, Qt::MatchFixedString);
+  // The place is shown by its saved name, from the list or the atlas, as the
+  // owner of the saved coordinates; none when they were typed by hand.
+  if (birth.place.isEmpty()) {
+    picked_.reset();
+  } else {
+    ShowPlaceName(birth.place);
+    picked_ = Picked{ComboBox1->currentIndex(), birth.latitude, birth.longitude};
+  }
   ShowCoordinates(birth.latitude, birth.longitude);
   ShowWhosePlace();
   // A zone that followed the place follows it again, so the note says where it

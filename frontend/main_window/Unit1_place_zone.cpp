@@ -2,9 +2,13 @@
 // offset its zone had at the date and time entered, with a note saying so.
 #include <QDateEdit>
 #include <QLabel>
+#include <QListView>
+#include <QStandardItemModel>
 #include <QTimeEdit>
+#include <cstdlib>
 
 #include "frontend/main_window/Unit1.h"
+#include "frontend/places/atlas.h"
 #include "frontend/places/local_zone_time.h"
 #include "frontend/places/place_list.h"
 #include "frontend/places/zone_names.h"
@@ -29,6 +33,36 @@ void TForm1::LoadPlaceZones() {
   placeZones = LoadBuiltInPlaceZones(placeList);
   PlaceSearch = new TPlaceSearchPopup(ComboBox1);
   if (auto* list = qobject_cast<TDropDownList*>(ComboBox1)) list->SetSearch(PlaceSearch);
+  connect(PlaceSearch, &TPlaceSearchPopup::placePicked, this, &TForm1::PickAtlasPlace);
+}
+
+void TForm1::PickAtlasPlace(const frontend::AtlasPlace& place) {
+  ShowPlaceName(place.name);
+  const frontend::Coordinate latitude = frontend::CoordinateFromArcMinutes(place.latitudeMinutes);
+  const frontend::Coordinate longitude = frontend::CoordinateFromArcMinutes(place.longitudeMinutes);
+  picked_ = Picked{ComboBox1->currentIndex(), latitude, longitude};
+  ShowCoordinates(latitude, longitude);
+  FollowZone(place.zone);
+}
+
+void TForm1::ShowPlaceName(const QString& name) {
+  int entry = ComboBox1->findText(name, Qt::MatchFixedString);
+  if (entry < 0 || entry == atlasEntry_) {
+    if (atlasEntry_ < 0) {
+      ComboBox1->addItem(name);
+      atlasEntry_ = ComboBox1->count() - 1;
+      // Neither shown in the open list nor reached by the arrow keys.
+      if (auto* view = qobject_cast<QListView*>(ComboBox1->view())) {
+        view->setRowHidden(atlasEntry_, true);
+      }
+      if (auto* model = qobject_cast<QStandardItemModel*>(ComboBox1->model())) {
+        model->item(atlasEntry_)->setEnabled(false);
+      }
+    }
+    ComboBox1->setItemText(atlasEntry_, name);
+    entry = atlasEntry_;
+  }
+  ComboBox1->setCurrentIndex(entry);
 }
 
 void TForm1::ConnectZoneFollowing() {

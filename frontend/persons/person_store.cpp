@@ -16,7 +16,7 @@
 #include "frontend/birth/russian_dates.h"
 #include "frontend/calculator_run/environment_paths.h"
 #include "frontend/persons/person_schema.h"
-#include "frontend/places/place_search.h"
+#include "frontend/places/atlas_folding.h"
 
 namespace frontend {
 
@@ -280,14 +280,15 @@ bool PersonStore::Remove(qint64 id) {
 }
 
 bool MatchesFilter(const BirthData& birth, const QString& typed) {
-  // Read as the place search reads names: case, and "ё" against "е", do not
-  // count.
-  const QString haystack = FoldedForSearch(
-      QStringList{birth.surname, birth.firstName, birth.patronymic, birth.place}.join(
+  // Read as the place search reads names: case, "ё" against "е" and the
+  // alphabet do not count.
+  const std::string haystack =
+      FoldTyped(QStringList{birth.surname, birth.firstName, birth.patronymic, birth.place}.join(
           QLatin1Char(' ')));
-  const QStringList words = FoldedForSearch(typed).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  return std::all_of(words.begin(), words.end(),
-                     [&](const QString& word) { return haystack.contains(word); });
+  const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  return std::all_of(words.begin(), words.end(), [&](const QString& word) {
+    return haystack.find(FoldTyped(word)) != std::string::npos;
+  });
 }
 
 }  // namespace frontend

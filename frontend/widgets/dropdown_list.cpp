@@ -5,6 +5,11 @@
 
 #include "frontend/widgets/place_search_popup.h"
 
+void TDropDownList::SetSearch(TPlaceSearchPopup* search) {
+  search_ = search;
+  connect(search_, &TPlaceSearchPopup::wholeListWanted, this, [this] { QComboBox::showPopup(); });
+}
+
 void TDropDownList::showPopup() {
   if (search_ == nullptr) {
     QComboBox::showPopup();

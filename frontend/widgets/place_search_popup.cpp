@@ -13,14 +13,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "frontend/places/builtin_atlas.h"
+
 namespace {
 
-QStringList ItemTexts(const QComboBox* box) {
-  QStringList texts;
-  texts.reserve(box->count());
-  for (int i = 0; i < box->count(); ++i) texts.append(box->itemText(i));
-  return texts;
-}
+// Rows shown at most: a first letter matches tens of thousands of places, and
+// nobody scrolls past the best few hundred.
+constexpr qsizetype kMostRows = 300;
 
 bool MovesInTheList(int key) {
   return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
@@ -32,7 +31,6 @@ bool MovesInTheList(int key) {
 TPlaceSearchPopup::TPlaceSearchPopup(QComboBox* places)
     : QFrame(places, Qt::Popup),
       places_(places),
-      search_(std::make_unique<frontend::PlaceSearch>(ItemTexts(places))),
       text_(new QLineEdit(this)),
       matches_(new QListView(this)),
       model_(new QStringListModel(this)),
@@ -61,6 +59,7 @@ TPlaceSearchPopup::TPlaceSearchPopup(QComboBox* places)
   layout->addWidget(text_);
   layout->addWidget(below_);
   text_->installEventFilter(this);
+  nothingFound_->installEventFilter(this);
   connect(text_, &QLineEdit::textEdited, this, &TPlaceSearchPopup::ShowMatches);
   connect(matches_, &QListView::clicked, this, &TPlaceSearchPopup::PickCurrent);
 }
@@ -78,40 +77,80 @@ void TPlaceSearchPopup::Type(const QString& typed) {
   ShowMatches();
 }
 
+QString TPlaceSearchPopup::RowText(const frontend::AtlasPlace& place,
+                                   const frontend::AtlasMatch& match) {
+  QString text = match.matchedName.isEmpty()
+                     ? place.name
+                     : match.matchedName + QStringLiteral(" → ") + place.name;
+  if (!place.region.isEmpty()) text += QStringLiteral(", ") + place.region;
+  return text + QStringLiteral(", ") + place.country;
+}
+
+bool TPlaceSearchPopup::nothingTyped() const {
+  return text_->text().trimmed().isEmpty();
+}
+
+void TPlaceSearchPopup::ShowWholeList() {
+  hide();
+  places_->setFocus();
+  emit wholeListWanted();
+}
+
 void TPlaceSearchPopup::ShowMatches() {
-  positions_ = search_->Find(text_->text());
-  QStringList names;
-  names.reserve(positions_.size());
-  for (const qsizetype position : positions_) {
-    names.append(places_->itemText(static_cast<int>(position)));
+  // Opened by a click, before anything is typed: the way to the whole list.
+  if (nothingTyped()) {
+    found_.clear();
+    model_->setStringList({});
+    below_->setCurrentWidget(nothingFound_);
+    nothingFound_->setText(QStringLiteral(
+        "Введите начало названия места. Весь список мест — клавиша ↓ или щелчок здесь."));
+    return;
   }
-  model_->setStringList(names);
-  const bool found = !names.isEmpty();
+  const frontend::Atlas* atlas = frontend::BuiltinAtlas();
+  found_ = atlas != nullptr ? atlas->Find(text_->text(), kMostRows) : QList<frontend::AtlasMatch>();
+  QStringList rows;
+  rows.reserve(found_.size());
+  for (const frontend::AtlasMatch& match : found_) {
+    rows.append(RowText(atlas->Place(match.place), match));
+  }
+  model_->setStringList(rows);
+  const bool found = !rows.isEmpty();
   below_->setCurrentWidget(found ? static_cast<QWidget*>(matches_) : nothingFound_);
   if (found) {
     matches_->setCurrentIndex(model_->index(0));
     matches_->scrollToTop();
+  } else if (atlas == nullptr) {
+    nothingFound_->setText(QStringLiteral(
+        "Атлас мест не читается: встроенные данные программы повреждены. Выберите место "
+        "из списка или введите широту и долготу."));
   } else {
     nothingFound_->setText(
-        QStringLiteral("В списке нет места, где слово начинается с «%1»").arg(text_->text()));
+        QStringLiteral("Нет места, где слово названия начинается с «%1»").arg(text_->text()));
   }
 }
 
 void TPlaceSearchPopup::PickCurrent() {
   const int row = matches_->currentIndex().row();
-  if (row < 0 || row >= positions_.size()) return;  // nothing to pick: stay open
-  const int position = static_cast<int>(positions_[row]);
+  if (row < 0 || row >= found_.size()) return;  // nothing to pick: stay open
+  const frontend::AtlasPlace place = frontend::BuiltinAtlas()->Place(found_[row].place);
   hide();
   places_->setFocus();
-  places_->setCurrentIndex(position);
-  emit places_->activated(position);
+  emit placePicked(place);
 }
 
 bool TPlaceSearchPopup::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == nothingFound_ && event->type() == QEvent::MouseButtonRelease && nothingTyped()) {
+    ShowWholeList();
+    return true;
+  }
   if (watched != text_ || event->type() != QEvent::KeyPress) {
     return QFrame::eventFilter(watched, event);
   }
   auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Down && nothingTyped()) {
+    ShowWholeList();
+    return true;
+  }
   if (MovesInTheList(key->key())) {
     QApplication::sendEvent(matches_, key);
     return true;
@@ -134,9 +173,11 @@ bool TPlaceSearchPopup::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The field covers the place box; the matches hang below it, twelve rows,
-// as wide as the box's own open list, kept on the screen.
+// at least as wide as the box's own open list, kept on the screen.
 void TPlaceSearchPopup::PlaceOverTheBox() {
-  const int width = std::max(places_->width(), places_->view()->minimumWidth());
+  // Rows carry the region and country: room for about fifty letters.
+  const int width = std::max({places_->width(), places_->view()->minimumWidth(),
+                              50 * matches_->fontMetrics().averageCharWidth()});
   text_->setFixedHeight(places_->height());
   const int rows = places_->maxVisibleItems();
   const int rowHeight = matches_->fontMetrics().height() + 2;

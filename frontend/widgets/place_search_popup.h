@@ -1,14 +1,16 @@
-// The search over the place list: typing in the place box opens a field over
-// the box and, under it, the places having a word that begins with the text
-// typed so far, best matches first. Arrow keys move in the matches, Enter or
-// a click picks one, Escape or a click elsewhere leaves the place as it was.
+// The search over the atlas: typing in the place box opens a field over the
+// box and, under it, the places having a name with a word that begins with
+// the text typed so far, in either alphabet, best matches first, each with
+// its region and country and the name that matched when it is another
+// («Ленинград → Санкт-Петербург, Россия»). Arrow keys move in the matches,
+// Enter or a click picks one, Escape or a click elsewhere leaves the place as
+// it was.
 #pragma once
 
 #include <QFrame>
 #include <QList>
-#include <memory>
 
-#include "frontend/places/place_search.h"
+#include "frontend/places/atlas.h"
 
 class QComboBox;
 class QLabel;
@@ -21,7 +23,8 @@ class TPlaceSearchPopup : public QFrame {
   Q_OBJECT
 
  public:
-  // Searches the items of `places`, as they stand when this is made.
+  // Opens over `places`; the atlas is read at the first search if it has not
+  // been read yet.
   explicit TPlaceSearchPopup(QComboBox* places);
   ~TPlaceSearchPopup() override;
 
@@ -33,6 +36,14 @@ class TPlaceSearchPopup : public QFrame {
   QListView* matches() const { return matches_; }
   QLabel* nothingFound() const { return nothingFound_; }
 
+  // The text of a match's row.
+  static QString RowText(const frontend::AtlasPlace& place, const frontend::AtlasMatch& match);
+
+ signals:
+  void placePicked(const frontend::AtlasPlace& place);
+  // Asked, with nothing typed yet, for the place box's whole list.
+  void wholeListWanted();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -40,10 +51,11 @@ class TPlaceSearchPopup : public QFrame {
   void ShowMatches();
   void PickCurrent();
   void PlaceOverTheBox();
+  bool nothingTyped() const;
+  void ShowWholeList();
 
   QComboBox* places_;
-  std::unique_ptr<frontend::PlaceSearch> search_;
-  QList<qsizetype> positions_;  // the place box's item of each match, in order
+  QList<frontend::AtlasMatch> found_;  // the matches shown, in order
   QLineEdit* text_;
   QListView* matches_;
   QStringListModel* model_;

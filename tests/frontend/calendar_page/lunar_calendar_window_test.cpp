@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <memory>
@@ -86,6 +89,10 @@ class LunarCalendarWindowTest : public QObject {
                                 .section(QStringLiteral("-й лунный день"), -2, -2)
                                 .section(u'\n', -1);
     QCOMPARE(current.trimmed(), number);
+    // The header says the same at a glance.
+    const QString glance = Find<QLabel>(*form_, "TodayCaption")->text();
+    QVERIFY2(glance.contains(QStringLiteral("Сегодня <b>") + number + QStringLiteral("-й лунный")),
+             qPrintable(glance));
     QVERIFY(!Find<QLabel>(*form_, "CalendarStatus")->isVisible() ||
             Find<QLabel>(*form_, "CalendarStatus")->text().isEmpty());
   }
@@ -164,29 +171,68 @@ class LunarCalendarWindowTest : public QObject {
     QCOMPARE(Page().place().latitude.degrees, 68);
   }
 
-  void theHeaderNamesTheOffsetUsedForAllDates() {
-    // Москва on 17 July 1990 was on summer time, +4, from its database zone.
+  void eachDateIsOnThePlacesClockWhateverTheBirth() {
+    // Born in Kyiv on summer time (+3 in July 1990): the calendar follows the
+    // zone, not the birth's offset; on 29 March 2026 the clocks go forward.
     auto* places = Find<QComboBox>(*form_, "ComboBox1");
-    const int moscow = places->findText(QStringLiteral("Москва"));
-    QVERIFY(moscow >= 0);
-    places->setCurrentIndex(moscow);
-    emit places->activated(moscow);
+    const int kyiv = places->findText(QStringLiteral("Киев"));
+    QVERIFY(kyiv >= 0);
+    places->setCurrentIndex(kyiv);
+    emit places->activated(kyiv);
     Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
     Open();
     const QString followed = Find<QLabel>(*form_, "PlaceCaption")->text();
-    QVERIFY2(followed.contains(QStringLiteral("UTC+4")) &&
-                 followed.contains(QStringLiteral("(Москва на дату рождения)")),
-             qPrintable(followed));
-    QCOMPARE(Page().place().zoneOffsetMinutes, 240);
-    // A zone typed with minutes, and no database zone.
+    QVERIFY2(
+        followed.contains(QStringLiteral("Europe/Kyiv — время местное, с переходом на летнее")) &&
+            !followed.contains(QStringLiteral("UTC+3")),
+        qPrintable(followed));
+    const frontend::CalendarPlace summerBirth = Page().place();
+    Page().ShowMonth({2026, 3});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Grid().hasLunarDays() && Grid().month() == (frontend::YearMonth{2026, 3}), 30'000);
+    QVERIFY2(Grid().CellLines({2026, 3, 29}).contains(QStringLiteral("летнее: 3:00→4:00")),
+             qPrintable(Grid().CellLines({2026, 3, 29}).join(u'|')));
+    QVERIFY(!Grid().CellLines({2026, 3, 28}).join(u'|').contains(QStringLiteral("летнее:")));
+    // A winter birth gives the same calendar.
+    Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 1, 17));
+    QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
+    QVERIFY(Page().place() == summerBirth);
+    // A zone typed with minutes holds for every date, and the header says so.
     auto* zone = Find<TZoneSpinEdit>(*form_, "SpinEdit13");
     zone->setMinutes(5 * 60 + 30);
     emit zone->edited();
     QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
     const QString typed = Find<QLabel>(*form_, "PlaceCaption")->text();
-    QVERIFY2(typed.contains(QStringLiteral("UTC+5:30")) && !typed.contains(u'/'),
+    QVERIFY2(typed.contains(QStringLiteral("UTC+5:30 — введено вручную, для всех дат")),
              qPrintable(typed));
     QCOMPARE(Page().place().zoneOffsetMinutes, 330);
+    QTRY_VERIFY_WITH_TIMEOUT(Grid().hasLunarDays(), 30'000);
+    QVERIFY(!Grid().CellLines({2026, 3, 29}).join(u'|').contains(QStringLiteral("летнее:")));
+  }
+
+  void exportsTheMonthsShownWithTheGridsInstants() {
+    Open();
+    Page().ShowMonth({2026, 3});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Grid().hasLunarDays() && Grid().month() == (frontend::YearMonth{2026, 3}), 30'000);
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("март.ics"));
+    QCOMPARE(Page().ExportICalendar(path, 2), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray ics = file.readAll();
+    // March and April: about 59 lunar days, each an event.
+    QVERIFY2(ics.count("BEGIN:VEVENT") >= 58, ics.left(200).constData());
+    // The lunar day beginning on 29 March starts at the grid's instant.
+    for (const frontend::LunarDaySpan& day : Grid().LunarDaysOf({2026, 3, 29})) {
+      const QByteArray start = QDateTime::fromSecsSinceEpoch(day.start.utc, Qt::UTC)
+                                   .toString("yyyyMMddTHHmmss")
+                                   .toLatin1();
+      QVERIFY2(ics.contains("DTSTART:" + start + "Z\r\n"), start.constData());
+    }
+    // A folder that cannot be written says so and writes nothing.
+    const QString refused = Page().ExportICalendar(QStringLiteral("/proc/нет/март.ics"), 1);
+    QVERIFY2(refused.contains(QStringLiteral("Не удалось")), qPrintable(refused));
   }
 };
 

@@ -216,6 +216,78 @@ TEST_F(CommandLineTest, EveryMistakeIsNamed) {
   EXPECT_NE(ErrorOf("--text --date").find("--date"), std::string::npos);
 }
 
+TEST_F(CommandLineTest, TheCalendarFollowsThePlacesZoneUnlessOneIsTyped) {
+  const struct {
+    const char* arguments;
+    CalendarFormat format;
+    YearMonth first;
+    int32_t months;
+    const char* zoneName;  // followed, or empty for a typed zone
+    int32_t zoneMinutes;
+  } cases[] = {
+      {"--calendar 2026-12 --place Киев --text",
+       CalendarFormat::kText,
+       {2026, 12},
+       1,
+       "Europe/Kyiv",
+       0},
+      {"--calendar 2026-3 --months 12 --place Киев --auto-zone --ics",
+       CalendarFormat::kICalendar,
+       {2026, 3},
+       12,
+       "Europe/Kyiv",
+       0},
+      {"--calendar 0100-01 --latitude 50:27 --longitude 30:31 --zone 5:30 --json",
+       CalendarFormat::kJson,
+       {100, 1},
+       1,
+       "",
+       330},
+      {"--calendar 3995-10 --place Киев --zone 2 --text",
+       CalendarFormat::kText,
+       {3995, 10},
+       1,
+       "",
+       120},
+  };
+  for (const auto& c : cases) {
+    const ParsedCommandLine parsed = Parse(c.arguments);
+    ASSERT_TRUE(parsed.calendar.has_value()) << c.arguments << ": " << parsed.error.toStdString();
+    EXPECT_FALSE(parsed.request.has_value());
+    EXPECT_EQ(parsed.calendar->format, c.format) << c.arguments;
+    EXPECT_EQ(parsed.calendar->request.firstMonth, c.first) << c.arguments;
+    EXPECT_EQ(parsed.calendar->request.months, c.months) << c.arguments;
+    EXPECT_EQ(parsed.calendar->request.place.zoneName.toStdString(), c.zoneName) << c.arguments;
+    EXPECT_EQ(parsed.calendar->request.place.zoneOffsetMinutes, c.zoneMinutes) << c.arguments;
+  }
+}
+
+TEST_F(CommandLineTest, EveryCalendarMistakeIsNamed) {
+  const struct {
+    const char* arguments;
+    const char* named;
+  } cases[] = {
+      {"--calendar 2026-13 --place Киев --text", "2026-13"},
+      {"--calendar 0099-12 --place Киев --text", "0099-12"},
+      {"--calendar 3995-10 --months 2 --place Киев --text", "--months"},
+      {"--calendar 2026-12 --months 0 --place Киев --text", "--months"},
+      {"--calendar 2026-12 --months 101 --place Киев --text", "101"},
+      {"--calendar 2026-12 --place Киев", "--ics"},
+      {"--calendar 2026-12 --place Киев --json --ics", "одно"},
+      {"--calendar 2026-12 --latitude 50:27 --longitude 30:31 --text", "--zone"},
+      {"--calendar 2026-12 --place Киев --date 1990-01-01 --text", "--date"},
+      {"--calendar 2026-12 --place Киев --zone 3 --auto-zone --text", "--auto-zone"},
+      {"--months 3 --place Киев --text", "--calendar"},
+      {"--ics --place Киев", "--calendar"},
+  };
+  for (const auto& c : cases) {
+    const ParsedCommandLine parsed = Parse(c.arguments);
+    EXPECT_FALSE(parsed.calendar.has_value()) << c.arguments;
+    EXPECT_NE(parsed.error.toStdString().find(c.named), std::string::npos)
+        << c.arguments << ": " << parsed.error.toStdString();
+  }
+}
+
 // A day the calendar lacks is told apart from a date written in another form.
 TEST_F(CommandLineTest, TheDateMessageSaysWhatIsWrongWithTheDate) {
   const struct {

@@ -14,6 +14,7 @@
 
 #include "frontend/calculator_run/calculator_setup.h"
 #include "frontend/lunar_calendar/calendar_run_files.h"
+#include "frontend/lunar_calendar/lunar_month.h"
 
 namespace frontend {
 namespace {
@@ -52,7 +53,7 @@ std::vector<std::pair<int32_t, int64_t>> StartsBetween(const LunarMonth& month, 
   std::vector<std::pair<int32_t, int64_t>> starts;
   for (const CalendarDay& date : month.days) {
     for (const LunarDaySpan& day : date.lunarDays) {
-      const int64_t start = SecondsOf(day.start);
+      const int64_t start = SecondsOf(day.start.local());
       if (date.Begins(day) && start >= from && start < to) starts.emplace_back(day.number, start);
     }
   }
@@ -120,7 +121,7 @@ class CalendarMonths : public ::testing::Test {
     for (const CalendarDay& date : month.days) {
       EXPECT_FALSE(date.lunarDays.empty()) << date.date.day;
       for (const LunarDaySpan& day : date.lunarDays) {
-        EXPECT_LT(SecondsOf(day.start), SecondsOf(day.end));
+        EXPECT_LT(SecondsOf(day.start.local()), SecondsOf(day.end.local()));
         if (previous != nullptr && previous->start == day.start) continue;  // seen the day before
         if (previous != nullptr) {
           EXPECT_EQ(previous->end, day.start);
@@ -147,12 +148,12 @@ TEST_F(CalendarMonths, December2026AtMinskHasTheNewMoonOfThe9th) {
   // 23:57 and lasts all of 1 December; on the 9th the new moon at 3:53 ends
   // the 29th and starts the 1st, and the moon rising at 9:35 starts the 2nd.
   ASSERT_EQ(Numbers(december.days[0]), std::vector<int32_t>{22});
-  EXPECT_EQ(Minute(december.days[0].lunarDays[0].start), At(2026, 11, 30, 23, 57));
+  EXPECT_EQ(Minute(december.days[0].lunarDays[0].start.local()), At(2026, 11, 30, 23, 57));
   const CalendarDay& ninth = december.days[8];
   ASSERT_EQ(Numbers(ninth), (std::vector<int32_t>{29, 1, 2}));
   EXPECT_TRUE(ninth.lunarDays[1].newMoon());
-  EXPECT_EQ(Minute(ninth.lunarDays[1].start), At(2026, 12, 9, 3, 53));
-  EXPECT_EQ(Minute(ninth.lunarDays[2].start), At(2026, 12, 9, 9, 35));
+  EXPECT_EQ(Minute(ninth.lunarDays[1].start.local()), At(2026, 12, 9, 3, 53));
+  EXPECT_EQ(Minute(ninth.lunarDays[2].start.local()), At(2026, 12, 9, 9, 35));
   // Months next to the one wanted are computed ahead, for this place only.
   for (int i = 0; i < 100 && months_.computing(); ++i) {
     QEventLoop().processEvents(QEventLoop::WaitForMoreEvents, 100);
@@ -169,7 +170,7 @@ TEST_F(CalendarMonths, August2027HasTwoNewMoons) {
   std::vector<LocalMoment> newMoons;
   for (const CalendarDay& date : answer.month->days) {
     for (const LunarDaySpan& day : date.lunarDays) {
-      if (day.newMoon() && date.Begins(day)) newMoons.push_back(Minute(day.start));
+      if (day.newMoon() && date.Begins(day)) newMoons.push_back(Minute(day.start.local()));
     }
   }
   EXPECT_EQ(newMoons, (std::vector<LocalMoment>{At(2027, 8, 2, 13, 6), At(2027, 8, 31, 20, 43)}));
@@ -183,9 +184,9 @@ TEST_F(CalendarMonths, February2028EndsWithThe29th) {
   const CalendarDay& leapDay = answer.month->days.back();
   EXPECT_EQ(leapDay.date, (CivilDate{2028, 2, 29}));
   ASSERT_EQ(Numbers(leapDay), (std::vector<int32_t>{4, 5}));
-  EXPECT_EQ(Minute(leapDay.lunarDays[1].start), At(2028, 2, 29, 9, 9));
+  EXPECT_EQ(Minute(leapDay.lunarDays[1].start.local()), At(2028, 2, 29, 9, 9));
   // The 5th lunar day ends on 1 March, with the moon rising at 9:26.
-  EXPECT_EQ(Minute(leapDay.lunarDays[1].end), At(2028, 3, 1, 9, 26));
+  EXPECT_EQ(Minute(leapDay.lunarDays[1].end.local()), At(2028, 3, 1, 9, 26));
 }
 
 TEST_F(CalendarMonths, NearThePolarCircleALunarDayLastsSixDays) {
@@ -197,8 +198,8 @@ TEST_F(CalendarMonths, NearThePolarCircleALunarDayLastsSixDays) {
   for (int32_t day = 14; day <= 18; ++day) {
     const CalendarDay& date = answer.month->days[static_cast<std::size_t>(day - 1)];
     ASSERT_EQ(Numbers(date), std::vector<int32_t>{4}) << day;
-    EXPECT_EQ(Minute(date.lunarDays[0].start), At(2026, 10, 13, 12, 35));
-    EXPECT_EQ(Minute(date.lunarDays[0].end), At(2026, 10, 19, 17, 36));
+    EXPECT_EQ(Minute(date.lunarDays[0].start.local()), At(2026, 10, 13, 12, 35));
+    EXPECT_EQ(Minute(date.lunarDays[0].end.local()), At(2026, 10, 19, 17, 36));
   }
 }
 

@@ -10,6 +10,7 @@
 #include "frontend/birth/civil_calendar.h"
 #include "frontend/lunar_calendar/lunar_day_texts.h"
 #include "frontend/lunar_calendar/unfavourable_days.h"
+#include "frontend/lunar_calendar/zoned_month.h"
 
 namespace frontend {
 namespace {
@@ -65,6 +66,26 @@ std::vector<LunarDayStart> Rows(const std::vector<std::string>& table) {
   return rows.value_or(std::vector<LunarDayStart>());
 }
 
+// The table's zone, +3, for every date.
+const CalendarZone kZoneThree = CalendarZone::Fixed(3 * 60);
+
+std::vector<LunarDayInstant> Instants(const std::vector<LunarDayStart>& rows) {
+  std::vector<LunarDayInstant> instants;
+  for (const LunarDayStart& row : rows) {
+    instants.push_back({UtcSecondsOf(row.start) - 3 * 3600, std::stoi(row.lunarDay)});
+  }
+  return instants;
+}
+
+std::optional<LunarMonth> LunarMonthFrom(const std::vector<LunarDayStart>& rows,
+                                         const YearMonth& month) {
+  return LunarMonthOn(kZoneThree, Instants(rows), month);
+}
+
+std::vector<YearMonth> MonthsCoveredBy(const std::vector<LunarDayStart>& rows) {
+  return MonthsCoveredOn(kZoneThree, Instants(rows));
+}
+
 std::vector<int32_t> Numbers(const CalendarDay& day) {
   std::vector<int32_t> numbers;
   for (const LunarDaySpan& lunarDay : day.lunarDays) numbers.push_back(lunarDay.number);
@@ -105,8 +126,8 @@ TEST(LunarMonth, ALunarDayBegunInTheMonthBeforeRunsIntoTheFirst) {
   EXPECT_EQ(first.weekDay, 2);  // a Tuesday
   ASSERT_EQ(Numbers(first), std::vector<int32_t>{22});
   EXPECT_FALSE(first.Begins(first.lunarDays[0]));
-  EXPECT_EQ(first.lunarDays[0].start, At(2026, 11, 30, 23, 57, 6));
-  EXPECT_EQ(first.lunarDays[0].end, At(2026, 12, 2, 1, 16, 33));
+  EXPECT_EQ(first.lunarDays[0].start.local(), At(2026, 11, 30, 23, 57, 6));
+  EXPECT_EQ(first.lunarDays[0].end.local(), At(2026, 12, 2, 1, 16, 33));
   // 2 December: the 22nd until 1:16, then the 23rd.
   EXPECT_EQ(Numbers(DateOf(*december, 2)), (std::vector<int32_t>{22, 23}));
 }
@@ -120,13 +141,13 @@ TEST(LunarMonth, TheNewMoonStartsLunarDayOneOnItsDate) {
   EXPECT_FALSE(ninth.Begins(ninth.lunarDays[0]));
   EXPECT_TRUE(ninth.lunarDays[1].newMoon());
   EXPECT_TRUE(ninth.Begins(ninth.lunarDays[1]));
-  EXPECT_EQ(ninth.lunarDays[1].start, At(2026, 12, 9, 3, 53, 38));
-  EXPECT_EQ(ninth.lunarDays[1].end, At(2026, 12, 9, 9, 35, 55));
-  EXPECT_EQ(ninth.lunarDays[2].start, At(2026, 12, 9, 9, 35, 55));
+  EXPECT_EQ(ninth.lunarDays[1].start.local(), At(2026, 12, 9, 3, 53, 38));
+  EXPECT_EQ(ninth.lunarDays[1].end.local(), At(2026, 12, 9, 9, 35, 55));
+  EXPECT_EQ(ninth.lunarDays[2].start.local(), At(2026, 12, 9, 9, 35, 55));
   // The last date ends in the 23rd lunar day, which ends in January.
   const CalendarDay& last = december->days.back();
   EXPECT_EQ(Numbers(last), (std::vector<int32_t>{22, 23}));
-  EXPECT_EQ(last.lunarDays[1].end, At(2027, 1, 1, 2, 52, 1));
+  EXPECT_EQ(last.lunarDays[1].end.local(), At(2027, 1, 1, 2, 52, 1));
 }
 
 TEST(LunarMonth, EveryDateHasTheLunarDaysOfItsRowsAndNoneTwice) {
