@@ -1,6 +1,7 @@
 #include "content/compose.h"
 
 #include <cstdio>
+#include <tuple>
 
 #include "content/sections.h"
 
@@ -51,13 +52,18 @@ std::string DateKey(const BirthDate& birthDate) {
 }
 
 int WeekDayNumber(const BirthDate& birthDate) {
-  // Month offsets of the Gregorian weekday rule with January and February
-  // counted in the previous year; the sum is 0 on a Sunday.
+  // Month offsets of the week-day rule with January and February counted in
+  // the previous year; the sum is 0 on a Sunday.
   static constexpr int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
   if (birthDate.month < 1 || birthDate.month > 12) return 0;
   const int year = birthDate.month < 3 ? birthDate.year - 1 : birthDate.year;
-  const int sum =
-      year + year / 4 - year / 100 + year / 400 + kMonthOffset[birthDate.month - 1] + birthDate.day;
+  const bool gregorian =
+      std::tie(birthDate.year, birthDate.month, birthDate.day) >= std::tuple(1582, 10, 15);
+  // The Julian calendar keeps every fourth year as a leap year; its dates
+  // stand five week days further on than the Gregorian rule's century terms
+  // would put them (4 October 1582, a Thursday, was followed by Friday 15th).
+  const int leapDays = gregorian ? year / 4 - year / 100 + year / 400 : year / 4 + 5;
+  const int sum = year + leapDays + kMonthOffset[birthDate.month - 1] + birthDate.day;
   return ((sum % 7) + 7) % 7 + 1;
 }
 

@@ -91,8 +91,8 @@ Lines KnifeQualities(const ReferenceTables& tables, std::string_view lunarDay);
 // "dd.mm", whatever the user's locale.
 std::string DateKey(const BirthDate& birthDate);
 
-// Day of the week in the proleptic Gregorian calendar: 1 = Sunday .. 7 = Saturday;
-// 0 when the month is not 1..12.
+// Day of the week, 1 = Sunday .. 7 = Saturday, of a civil date: Julian up to
+// 4 October 1582, Gregorian from 15 October 1582; 0 when the month is not 1..12.
 int WeekDayNumber(const BirthDate& birthDate);
 
 }  // namespace content

@@ -13,6 +13,7 @@
 #include "frontend/command_line/command_line.h"
 #include "frontend/command_line/command_line_run.h"
 #include "frontend/main_window/Unit1.h"
+#include "frontend/resources/qt_translations.h"
 #include "frontend/resources/resources.h"
 
 int main(int argc, char* argv[]) {
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
   if (frontend::WantsCommandLine(arguments)) return RunCommandLine(argc, argv);
 
   QApplication application(argc, argv);
+  LoadQtRussianTranslations(application);
   QApplication::setApplicationName(QStringLiteral("velunor"));
   // The title "Велунор" is the main window's caption. No application display
   // name: Qt would append it to every caption, and the dialogs would read

@@ -6,7 +6,7 @@ namespace frontend {
 namespace {
 
 LocalMoment EnteredMoment(const BirthData& birth) {
-  return {birth.date.year(), birth.date.month(), birth.date.day(),
+  return {birth.date.year, birth.date.month, birth.date.day,
           birth.time.msecsSinceStartOfDay() / 1000};
 }
 
@@ -48,7 +48,7 @@ LocalMoment BirthMomentOf(const BirthData& birth) {
 }
 
 content::BirthDate CompositionDateOf(const BirthData& birth) {
-  return {birth.date.year(), birth.date.month(), birth.date.day()};
+  return {birth.date.year, birth.date.month, birth.date.day};
 }
 
 }  // namespace frontend

@@ -3,13 +3,13 @@
 // composition's date all derive from it.
 #pragma once
 
-#include <QDate>
 #include <QString>
 #include <QTime>
 #include <cstdint>
 
 #include "content/compose.h"
 #include "frontend/birth/calculator_clock.h"
+#include "frontend/birth/civil_calendar.h"
 #include "frontend/calculator_run/lunar_day_of_birth.h"
 #include "frontend/calculator_run/parameter_file.h"
 #include "frontend/places/coordinate.h"
@@ -23,7 +23,9 @@ struct BirthData {
   QString firstName;
   QString patronymic;
   Sex sex = Sex::kMale;
-  QDate date;  // local civil date of birth
+  // The local civil date of birth, as typed: Julian before 15 October 1582,
+  // as the calculator counts it.
+  CivilDate date;
   QTime time;  // local clock time of birth
   // The difference from Greenwich, east positive: local time minus Universal
   // Time is zoneHours hours and zoneMinutes minutes, both of the same sign

@@ -24,8 +24,8 @@ CalculatorClock CalculatorClockOf(const LocalMoment& local, int32_t zoneOffsetMi
   CalculatorClock clock = onZone(zoneOffsetMinutes / 60);
   // Early on the first date the calculator takes, a clock put back would leave
   // it; the next hour up puts it forward instead.
-  const QDate first = FirstBirthDate();
-  const LocalMoment firstMoment{first.year(), first.month(), first.day(), 0};
+  const CivilDate first = FirstBirthDate();
+  const LocalMoment firstMoment{first.year, first.month, first.day, 0};
   if (clock.moment < firstMoment) {
     clock = onZone(zoneOffsetMinutes / 60 + (zoneOffsetMinutes > 0 ? 1 : 0));
   }

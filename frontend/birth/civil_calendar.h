@@ -4,8 +4,11 @@
 // unbroken run of numbers even in October 1582, which lacks 5..14 October.
 #pragma once
 
+#include <QDate>
+#include <QString>
 #include <compare>
 #include <cstdint>
+#include <optional>
 
 namespace frontend {
 
@@ -27,6 +30,24 @@ struct YearMonth {
 // The Julian day number of `date`; the days 5..14 October 1582 do not exist.
 int64_t DayNumberOf(const CivilDate& date);
 CivilDate CivilDateOf(int64_t dayNumber);
+
+// The day `date` names, for Qt's clock and time zones (proleptic Gregorian).
+QDate DayOf(const CivilDate& date);
+
+// Days in `month`: February has 29 in every fourth year, and from 1582 on not
+// in a century year unless it divides by 400.
+int32_t DaysInMonth(const YearMonth& month);
+// 5..14 October 1582, skipped when the Gregorian calendar began.
+bool IsCalendarReformGap(const CivilDate& date);
+// Whether `date` names a day: month 1..12, day within it, not in the gap.
+bool Exists(const CivilDate& date);
+
+// "yyyy-MM-dd" with the civil year, month and day, as files and JSON keep
+// dates ("1500-02-29" is a Julian leap day); and back, where a day skipped in
+// October 1582 is read as the day the calculator counted for it (5 October
+// as 15 October).
+QString IsoText(const CivilDate& date);
+std::optional<CivilDate> CivilDateFromIso(const QString& text);
 
 // 1 = Monday .. 7 = Sunday.
 int32_t WeekDayOf(int64_t dayNumber);

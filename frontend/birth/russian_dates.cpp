@@ -6,16 +6,19 @@ QLocale RussianLocale() {
   return QLocale(QLocale::Russian, QLocale::Russia);
 }
 
-QString LongDateFormat() {
-  return QStringLiteral("d MMMM yyyy 'г.'");
+QString ShortDate(const CivilDate& date) {
+  return QStringLiteral("%1.%2.%3")
+      .arg(date.day, 2, 10, QLatin1Char('0'))
+      .arg(date.month, 2, 10, QLatin1Char('0'))
+      .arg(date.year, 4, 10, QLatin1Char('0'));
 }
 
-QString NumericDateFormat() {
-  return QStringLiteral("dd.MM.yyyy");
-}
-
-QString ShortDate(QDate date) {
-  return RussianLocale().toString(date, NumericDateFormat());
+QString LongDate(const CivilDate& date) {
+  // The month's name in the genitive, as after a day: "8 декабря".
+  return QStringLiteral("%1 %2 %3 г.")
+      .arg(date.day)
+      .arg(RussianLocale().monthName(date.month, QLocale::LongFormat))
+      .arg(date.year);
 }
 
 }  // namespace frontend

@@ -103,7 +103,8 @@ LunarCalendarPage::LunarCalendarPage(const content::ReferenceTables& tables, QWi
 void LunarCalendarPage::CreateControls() {
   MonthBackButton = Named(new QPushButton(QStringLiteral("◀"), this), "MonthBackButton");
   MonthBackButton->setToolTip(QStringLiteral("Предыдущий месяц (PgUp)"));
-  TodayButton = Named(new QPushButton(QStringLiteral("Сегодня"), this), "TodayButton");
+  // Alt+Г: "С" belongs to the main window's "Сохранить".
+  TodayButton = Named(new QPushButton(QStringLiteral("Се&годня"), this), "TodayButton");
   MonthForwardButton = Named(new QPushButton(QStringLiteral("▶"), this), "MonthForwardButton");
   MonthForwardButton->setToolTip(QStringLiteral("Следующий месяц (PgDn)"));
   for (QPushButton* button : {MonthBackButton, TodayButton, MonthForwardButton}) {
@@ -132,7 +133,7 @@ void LunarCalendarPage::CreateControls() {
   TodayCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   ExportButton =
-      Named(new QPushButton(QStringLiteral("Экспорт в календарь (.ics)…"), this), "ExportButton");
+      Named(new QPushButton(QStringLiteral("&Экспорт в календарь (.ics)…"), this), "ExportButton");
   ExportButton->setToolTip(
       QStringLiteral("Лунные дни — событиями для календаря телефона или компьютера"));
   auto* exportMenu = new QMenu(ExportButton);
@@ -140,8 +141,8 @@ void LunarCalendarPage::CreateControls() {
   exportMenu->addAction(QStringLiteral("Двенадцать месяцев с этого…"), this,
                         [this] { ExportClick(12); });
   ExportButton->setMenu(exportMenu);
-  PrintButton = Named(new QPushButton(QStringLiteral("Печать…"), this), "PrintButton");
-  PdfButton = Named(new QPushButton(QStringLiteral("PDF…"), this), "PdfButton");
+  PrintButton = Named(new QPushButton(QStringLiteral("&Печать…"), this), "PrintButton");
+  PdfButton = Named(new QPushButton(QStringLiteral("&PDF…"), this), "PdfButton");
   PdfButton->setToolTip(QStringLiteral("Месяц на одной странице A4 в файл PDF"));
   connect(PrintButton, &QPushButton::clicked, this, &LunarCalendarPage::PrintClick);
   connect(PdfButton, &QPushButton::clicked, this, &LunarCalendarPage::PdfClick);

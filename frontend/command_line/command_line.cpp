@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "frontend/birth/birth_date_range.h"
+#include "frontend/birth/typed_date.h"
 #include "frontend/command_line/atlas_place_option.h"
 #include "frontend/command_line/calendar_command.h"
 #include "frontend/command_line/command_line_options.h"
@@ -21,22 +22,6 @@ ParsedCommandLine Error(const QString& text) {
   ParsedCommandLine parsed;
   parsed.error = text;
   return parsed;
-}
-
-std::optional<QDate> ReadDate(const QString& text) {
-  for (const QString& format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("d.M.yyyy")}) {
-    const QDate date = QDate::fromString(text, format);
-    if (date.isValid()) return date;
-  }
-  return std::nullopt;
-}
-
-// Written as a date in one of the accepted forms, whether or not the calendar
-// has such a day ("31.02.1990").
-bool HasDateForm(const QString& text) {
-  static const QRegularExpression form(
-      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}|\\d{1,2}\\.\\d{1,2}\\.\\d{4})$"));
-  return form.match(text).hasMatch();
 }
 
 std::optional<QTime> ReadTime(const QString& text) {
@@ -125,7 +110,7 @@ bool ReadZone(const GivenOptions& given, const std::optional<QString>& placeZone
     }
     return false;
   }
-  const LocalZoneTime local = ZoneAtLocalTime(zone, birth.date, birth.time);
+  const LocalZoneTime local = ZoneAtLocalTime(zone, DayOf(birth.date), birth.time);
   SetZoneOffsetMinutes(
       birth, std::clamp(ZoneMinutesOf(local.offsetSeconds), kFirstZoneMinutes, kLastZoneMinutes));
   birth.zoneName = name;
@@ -254,20 +239,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   if (!date) {
     return Error(QStringLiteral("Не указана дата рождения: --date ГГГГ-ММ-ДД."));
   }
-  const auto day = ReadDate(date->trimmed());
-  if (!day) {
-    if (HasDateForm(date->trimmed())) {
-      return Error(QStringLiteral("--date «%1»: такого дня нет в календаре.").arg(*date));
-    }
-    return Error(
-        QStringLiteral("--date «%1»: нужна дата вида 1990-05-17 или 17.05.1990.").arg(*date));
-  }
-  if (*day < FirstBirthDate() || *day > LastBirthDate()) {
-    return Error(QStringLiteral("--date «%1»: программа принимает даты от %2 до %3.")
-                     .arg(*date, FirstBirthDate().toString(QStringLiteral("dd.MM.yyyy")),
-                          LastBirthDate().toString(QStringLiteral("dd.MM.yyyy"))));
-  }
-  birth.date = *day;
+  // Read as the window reads a typed date, in the same calendar.
+  const DateReading day = ReadTypedDate(*date, QDate::currentDate().year());
+  if (!day.date) return Error(QStringLiteral("--date «%1»: %2.").arg(*date, day.refusal));
+  birth.date = *day.date;
 
   const auto time = given.value("--time");
   if (!time) {

@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "frontend/birth/russian_dates.h"
+#include "frontend/dialogs/store_error_box.h"
+
 namespace {
 
 QString FullName(const frontend::BirthData& birth) {
@@ -24,9 +27,8 @@ QString FullName(const frontend::BirthData& birth) {
 }  // namespace
 
 QString PersonListLine(const frontend::BirthData& birth) {
-  QString line = FullName(birth) + QStringLiteral(" — ") +
-                 birth.date.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(", ") +
-                 birth.time.toString(QStringLiteral("H:mm"));
+  QString line = FullName(birth) + QStringLiteral(" — ") + frontend::ShortDate(birth.date) +
+                 QStringLiteral(", ") + birth.time.toString(QStringLiteral("H:mm"));
   if (!birth.place.isEmpty()) line += QStringLiteral(", ") + birth.place;
   return line;
 }
@@ -41,10 +43,10 @@ TPersonsDlg::TPersonsDlg(frontend::PersonStore& store, QWidget* parent)
   FilterEdit->setPlaceholderText(QStringLiteral("Поиск: фамилия, имя, место"));
   FilterEdit->setClearButtonEnabled(true);
   PersonList = Named(new QListWidget(this), "PersonList");
-  OpenButton = Named(new QPushButton(QStringLiteral("Открыть"), this), "OpenButton");
-  RenameButton = Named(new QPushButton(QStringLiteral("Переименовать…"), this), "RenameButton");
-  DeleteButton = Named(new QPushButton(QStringLiteral("Удалить…"), this), "DeleteButton");
-  CloseButton = Named(new QPushButton(QStringLiteral("Закрыть"), this), "CloseButton");
+  OpenButton = Named(new QPushButton(QStringLiteral("&Открыть"), this), "OpenButton");
+  RenameButton = Named(new QPushButton(QStringLiteral("&Переименовать…"), this), "RenameButton");
+  DeleteButton = Named(new QPushButton(QStringLiteral("&Удалить…"), this), "DeleteButton");
+  CloseButton = Named(new QPushButton(QStringLiteral("&Закрыть"), this), "CloseButton");
   OpenButton->setDefault(true);
 
   auto* buttons = new QHBoxLayout;
@@ -152,7 +154,7 @@ void TPersonsDlg::DeleteClick() {
 }
 
 void TPersonsDlg::ShowStoreError() {
-  QMessageBox::warning(this, QStringLiteral("Сохраненные люди"), store_.lastError());
+  ::ShowStoreError(this, store_);
 }
 
 TRenameDlg::TRenameDlg(const frontend::BirthData& birth, QWidget* parent) : QDialog(parent) {
@@ -166,7 +168,7 @@ TRenameDlg::TRenameDlg(const frontend::BirthData& birth, QWidget* parent) : QDia
   form->addRow(QStringLiteral("Имя"), FirstNameEdit);
   form->addRow(QStringLiteral("Отчество"), PatronymicEdit);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Отмена"));
   connect(buttons, &QDialogButtonBox::accepted, this, &TRenameDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &TRenameDlg::reject);
   auto* layout = new QVBoxLayout(this);

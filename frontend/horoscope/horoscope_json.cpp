@@ -31,7 +31,7 @@ QJsonObject PersonObject(const BirthData& birth) {
 }
 
 QJsonObject BirthObject(const BirthData& birth) {
-  return {{QStringLiteral("date"), birth.date.toString(Qt::ISODate)},
+  return {{QStringLiteral("date"), IsoText(birth.date)},
           {QStringLiteral("time"), birth.time.toString(QStringLiteral("HH:mm:ss"))},
           {QStringLiteral("zoneHours"), birth.zoneHours},
           {QStringLiteral("zoneOffsetMinutes"), ZoneOffsetMinutes(birth)},

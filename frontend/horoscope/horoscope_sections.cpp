@@ -36,14 +36,13 @@ QString ZoneText(const BirthData& birth) {
 }
 
 HoroscopeSection BirthDataSection(const BirthData& birth) {
-  const QLocale russian = RussianLocale();
   HoroscopeSection section{1, QStringLiteral("Данные рождения"), {}};
   section.lines << QStringLiteral("Фамилия: ") + birth.surname
                 << QStringLiteral("Имя: ") + birth.firstName
                 << QStringLiteral("Отчество: ") + birth.patronymic
                 << QStringLiteral("Пол: ") +
                        (birth.sex == Sex::kFemale ? QStringLiteral("Ж") : QStringLiteral("М"))
-                << QStringLiteral("Дата: ") + russian.toString(birth.date, LongDateFormat())
+                << QStringLiteral("Дата: ") + LongDate(birth.date)
                 << QStringLiteral("Время: ") + birth.time.toString(QStringLiteral("H:mm"))
                 << QStringLiteral("Разница с гринвичем: ") + ZoneText(birth)
                 << QStringLiteral("Населенный пункт: ") +

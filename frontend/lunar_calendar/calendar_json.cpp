@@ -29,7 +29,7 @@ QString KindName(DayKind kind) {
 QJsonValue ClockChangeJson(const CalendarDay& date) {
   if (!date.clockChange) return QJsonValue::Null;
   const ClockChange& change = *date.clockChange;
-  return QJsonObject{{QStringLiteral("at"), IsoText({change.atUtc, change.offsetAfter})},
+  return QJsonObject{{QStringLiteral("at"), IsoText(ZonedInstant{change.atUtc, change.offsetAfter})},
                      {QStringLiteral("offsetBeforeSeconds"), change.offsetBefore},
                      {QStringLiteral("offsetAfterSeconds"), change.offsetAfter},
                      {QStringLiteral("toSummerTime"), change.toSummer},

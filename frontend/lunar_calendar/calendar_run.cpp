@@ -36,7 +36,7 @@ CalculatorClock CalendarRunClock(const CalendarRunRequest& request) {
   // East of Greenwich the first month's first instant lies in year 99 in
   // Universal Time, which the calculator cannot read; from the start of year
   // 100 its table still begins at the new moon before.
-  const LocalMoment earliest{FirstBirthDate().year(), 1, 1, 0};
+  const LocalMoment earliest{FirstBirthDate().year, 1, 1, 0};
   return CalculatorClockOf(std::max(UtcMomentOf(first), earliest), 0);
 }
 

@@ -11,10 +11,6 @@
 namespace frontend {
 namespace {
 
-YearMonth MonthOfDate(const QDate& date) {
-  return {date.year(), date.month()};
-}
-
 bool OutOfRange(const RunOutcome& outcome) {
   return outcome.calculatorExitStatus == moon::kBadJulianDayExitCode;
 }
@@ -26,11 +22,11 @@ QString OutOfRangeText() {
 }  // namespace
 
 YearMonth FirstCalendarMonth() {
-  return MonthOfDate(FirstBirthDate());
+  return MonthOf(FirstBirthDate());
 }
 
 YearMonth LastCalendarMonth() {
-  return MonthOfDate(LastBirthDate());
+  return MonthOf(LastBirthDate());
 }
 
 QString CalendarFailureText(const RunOutcome& outcome) {

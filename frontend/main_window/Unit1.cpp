@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,7 +14,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTimeEdit>
 #include <QTimer>
 #include <algorithm>
 
@@ -30,9 +28,11 @@
 #include "frontend/places/place_list.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/label_tabs.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {
@@ -62,8 +62,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   CreatePlaceGroup();
   CreateSummaryAndButton();
   CreateResultPages();
-  SetTabOrder();
   CreateKeepingButtons();
+  SetTabOrder();
+  CreateRefusalNote();
+  NameControls();
   ConnectZoneFollowing();
   ConnectCoordinateBoxes();
   LoadFixedTexts();
@@ -114,16 +116,7 @@ void TForm1::Timer1Timer() {
 void TForm1::Button1Click() {
   // A timer tick during a run must not start a second one over it.
   if (CalculationRunning()) return;
-  // Coordinates out of range are not replaced by others: nothing is
-  // calculated, and the reason stands beside the boxes.
-  if (!CheckCoordinateRange()) {
-    (frontend::WithinRange(frontend::CarriedMinutes(LatitudeOfBoxes()),
-                           frontend::CoordinateAxis::kLatitude)
-         ? SpinEdit12
-         : SpinEdit10)
-        ->setFocus();
-    return;
-  }
+  if (!TakeTypedInputs() || !TakeCoordinates()) return;
   const frontend::BirthData birth = ReadBirthData();
   FollowPlaceOnCalendar(birth);
   horoscope_ = Calculate(birth);
@@ -188,7 +181,7 @@ void TForm1::SetCaptions() {
 
 void TForm1::SetPickersToNow() {
   const QDateTime now = QDateTime::currentDateTime();
-  DateTimePicker1->setDate(now.date());
+  DateTimePicker1->setDate(now.date());  // the civil date of today
   DateTimePicker2->setTime(now.time());
 }
 

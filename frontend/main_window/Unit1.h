@@ -18,7 +18,6 @@
 #include "frontend/places/zone_note.h"
 
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,14 +26,16 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTabWidget;
-class QTimeEdit;
 class QTimer;
 class LunarCalendarPage;
 class TOKBottomDlg;
 class TOKBottomDlg1;
 class TDegreesSpinEdit;
+class TDateBox;
+class TTimeBox;
 class TPlaceSearchPopup;
 class TSpinEdit;
+class TTypedBox;
 class TZoneSpinEdit;
 
 // Temporary files and buffers of the calculator run; defined with the run.
@@ -82,13 +83,15 @@ class TForm1 : public QWidget {
   // Birth date and time.
   QGroupBox* GroupBox2 = nullptr;
   QLabel* Label17 = nullptr;
-  QDateEdit* DateTimePicker1 = nullptr;
+  TDateBox* DateTimePicker1 = nullptr;
   QLabel* Label18 = nullptr;
-  QTimeEdit* DateTimePicker2 = nullptr;
+  TTimeBox* DateTimePicker2 = nullptr;
   QLabel* Label19 = nullptr;
   TZoneSpinEdit* SpinEdit13 = nullptr;  // hours (and minutes) east of Greenwich
   QLabel* Label3 = nullptr;
   QLabel* ZoneNoteLabel = nullptr;  // where the zone's value came from
+  // Why a typed date or time was not taken; hidden while both stand.
+  QLabel* RefusalNote = nullptr;
 
   // Birth place.
   QGroupBox* GroupBox1 = nullptr;
@@ -213,6 +216,16 @@ class TForm1 : public QWidget {
   void FollowPlaceOnCalendar(const frontend::BirthData& birth);
   void StopLunarCalendar();
   void SetTabOrder();
+  // Russian names for screen readers, and the keys of the buttons.
+  void NameControls();
+
+  // The typed date and time; see Unit1_typed_input.cpp.
+  void CreateRefusalNote();
+  QList<TTypedBox*> TypedBoxes() const;
+  void ShowRefusals(bool calculationRefused);
+  // Reads what was typed into the date and time boxes; false, with the reason
+  // shown and the box focused, when one of them names no date or time.
+  bool TakeTypedInputs();
 
   // Creation steps.
   void SetCaptions();
@@ -274,6 +287,9 @@ class TForm1 : public QWidget {
   // False, with the reason beside the boxes and the box marked, while a
   // coordinate lies out of range.
   bool CheckCoordinateRange();
+  // The same before a calculation or a save: false, with the focus on the
+  // refused coordinate's minutes, when one is out of range.
+  bool TakeCoordinates();
 
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();

@@ -98,3 +98,11 @@ bool TForm1::CheckCoordinateRange() {
   CoordinateNoteLabel->setToolTip(CoordinateNoteLabel->text());
   return latitudeFits && longitudeFits;
 }
+
+bool TForm1::TakeCoordinates() {
+  if (CheckCoordinateRange()) return true;
+  const bool latitudeFits = frontend::WithinRange(frontend::CarriedMinutes(LatitudeOfBoxes()),
+                                                  frontend::CoordinateAxis::kLatitude);
+  (latitudeFits ? SpinEdit12 : SpinEdit10)->setFocus();
+  return false;
+}

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -18,17 +17,19 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QTimeEdit>
 #include <QTimer>
 
 #include "frontend/main_window/Unit1.h"
 
 #include "frontend/dialogs/person_dialogs.h"
+#include "frontend/dialogs/store_error_box.h"
 #include "frontend/horoscope/horoscope_sections.h"
 #include "frontend/horoscope/horoscope_text.h"
 #include "frontend/persons/person_store.h"
 #include "frontend/printing/horoscope_document.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {
@@ -47,28 +48,35 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(kButtonLeft, kFirstButtonTop + row * kButtonStep, kButtonWidth,
                       kButtonHeight);
+  // Enter stays with "Расчет", the window's default; Space presses the
+  // focused button.
   button->setAutoDefault(false);
-  // Out of the window's tab cycle, which stays as the form has it; the keys
-  // are Ctrl+S, Ctrl+O and Alt+Д.
-  button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
 
+// `title` as a file name every file system takes: "Гороскоп: Иванов" becomes
+// "Гороскоп — Иванов".
+QString FileNameOf(QString title) {
+  title.replace(QRegularExpression(QStringLiteral("\\s*:\\s*")), QStringLiteral(" — "));
+  return title.replace(QRegularExpression(QStringLiteral("[/\\\\*?\"<>|]")), QStringLiteral("_"));
+}
+
+// In the documents folder, or the home folder where there is none.
 QString SuggestedPdfName(const frontend::BirthData& birth) {
   QString name = (birth.surname + QLatin1Char(' ') + birth.firstName).trimmed();
   if (name.isEmpty()) name = QStringLiteral("Гороскоп");
-  name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-      .filePath(name + QStringLiteral(".pdf"));
+  QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  if (!folder.exists()) folder = QDir::home();
+  return folder.filePath(FileNameOf(name) + QStringLiteral(".pdf"));
 }
 
 }  // namespace
 
 void TForm1::CreateKeepingButtons() {
   QWidget* area = Button1->parentWidget();
-  SaveButton = MakeButton(area, "SaveButton", QStringLiteral("Сохранить"), 0);
+  SaveButton = MakeButton(area, "SaveButton", QStringLiteral("&Сохранить"), 0);
   SaveButton->setToolTip(QStringLiteral("Сохранить фамилию, имя и данные рождения (Ctrl+S)"));
-  PersonsButton = MakeButton(area, "PersonsButton", QStringLiteral("Люди…"), 1);
+  PersonsButton = MakeButton(area, "PersonsButton", QStringLiteral("&Люди…"), 1);
   PersonsButton->setToolTip(
       QStringLiteral("Сохраненные люди: открыть, переименовать, удалить (Ctrl+O)"));
   ShareButton = MakeButton(area, "ShareButton", QStringLiteral("&Документ"), 2);
@@ -86,10 +94,10 @@ void TForm1::CreateKeepingButtons() {
     menu->addAction(action);
     return action;
   };
-  addShareAction("PrintAction", QStringLiteral("Печать…"), &TForm1::PrintClick)
+  addShareAction("PrintAction", QStringLiteral("&Печать…"), &TForm1::PrintClick)
       ->setShortcut(QKeySequence::Print);
-  addShareAction("SavePdfAction", QStringLiteral("Сохранить как PDF…"), &TForm1::SavePdfClick);
-  addShareAction("CopyAction", QStringLiteral("Копировать"), &TForm1::CopyClick);
+  addShareAction("SavePdfAction", QStringLiteral("Сохранить как P&DF…"), &TForm1::SavePdfClick);
+  addShareAction("CopyAction", QStringLiteral("&Копировать"), &TForm1::CopyClick);
   ShareButton->setMenu(menu);
 
   connect(SaveButton, &QPushButton::clicked, this, &TForm1::SaveButtonClick);
@@ -106,17 +114,19 @@ frontend::PersonStore& TForm1::personStore() {
 }
 
 void TForm1::ShowStoreError() {
-  QMessageBox::warning(this, QStringLiteral("Сохраненные люди"), personStore().lastError());
+  ::ShowStoreError(this, personStore());
 }
 
 void TForm1::SaveButtonClick() {
+  // What is saved is what was typed, or nothing.
+  if (!TakeTypedInputs() || !TakeCoordinates()) return;
   if (!personStore().Save(ReadBirthData())) {
     ShowStoreError();
     return;
   }
   SaveButton->setText(QStringLiteral("Сохранено"));
   QTimer::singleShot(kSavedNoticeMs, SaveButton,
-                     [button = SaveButton] { button->setText(QStringLiteral("Сохранить")); });
+                     [button = SaveButton] { button->setText(QStringLiteral("&Сохранить")); });
 }
 
 void TForm1::PersonsButtonClick() {
@@ -159,7 +169,8 @@ void TForm1::PrintClick() {
   if (!horoscope_) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setDocName(frontend::HoroscopeTitle(*horoscope_));
+  // The print dialog offers the document's name as the file to print to.
+  printer.setDocName(FileNameOf(frontend::HoroscopeTitle(*horoscope_)));
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(QStringLiteral("Печать гороскопа"));
   if (dialog.exec() != QDialog::Accepted) return;

@@ -1,7 +1,6 @@
 // Construction of the main window's controls, one group or page at a time.
 // Positions are left, top, width, height in device-independent pixels.
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,19 +9,18 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "content/compose.h"
-#include "frontend/birth/birth_date_range.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/main_window/tab_rows.h"
-#include "frontend/widgets/date_pickers.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/dropdown_list.h"
 #include "frontend/widgets/named.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {
@@ -152,11 +150,11 @@ void TForm1::CreatePersonalGroup() {
   Label28 = MakeLabel(GroupBox3, "Label28", 13, 60, QStringLiteral("Отчество"));
   Edit3 = MakeEdit(GroupBox3, "Edit3", {62, 58, 139, 21});
   Label29 = MakeLabel(GroupBox3, "Label29", 38, 81, QStringLiteral("Пол"));
-  RadioButton1 = Named(new QRadioButton(QStringLiteral("М"), GroupBox3), "RadioButton1");
+  RadioButton1 = Named(new QRadioButton(QStringLiteral("&М"), GroupBox3), "RadioButton1");
   RadioButton1->move(64, 80);
   RadioButton1->adjustSize();
   RadioButton1->setChecked(true);
-  RadioButton2 = Named(new QRadioButton(QStringLiteral("Ж"), GroupBox3), "RadioButton2");
+  RadioButton2 = Named(new QRadioButton(QStringLiteral("&Ж"), GroupBox3), "RadioButton2");
   // "М" must not run into the second button's circle.
   constexpr int kButtonGap = 10;
   RadioButton2->move(std::max(96, RadioButton1->geometry().right() + 1 + kButtonGap), 80);
@@ -173,13 +171,11 @@ void TForm1::CreateDateGroup() {
   GroupBox2->setGeometry(212, 0, 281, 100);
   FrameCaptionOnLine(GroupBox2);
   Label17 = MakeLabel(GroupBox2, "Label17", 90, 20, QStringLiteral("Дата"));
-  DateTimePicker1 = Named(new TDatePicker(GroupBox2), "DateTimePicker1");
+  DateTimePicker1 = Named(new TDateBox(GroupBox2), "DateTimePicker1");
   DateTimePicker1->setGeometry(120, 17, 153, 21);
-  DateTimePicker1->setDateRange(frontend::FirstBirthDate(), frontend::LastBirthDate());
   Label18 = MakeLabel(GroupBox2, "Label18", 84, 41, QStringLiteral("Время"));
-  DateTimePicker2 = Named(new TTimePicker(GroupBox2), "DateTimePicker2");
+  DateTimePicker2 = Named(new TTimeBox(GroupBox2), "DateTimePicker2");
   DateTimePicker2->setGeometry(119, 38, 65, 21);
-  DateTimePicker2->setDisplayFormat(QStringLiteral("H:mm"));
   Label19 = MakeLabel(GroupBox2, "Label19", 8, 62, QStringLiteral("Разница с гринвичем"));
   // Wide enough for "-12:00"; the unit moves right by as much.
   SpinEdit13 = Named(new TZoneSpinEdit(3, GroupBox2), "SpinEdit13");
@@ -240,7 +236,7 @@ void TForm1::CreatePlaceGroup() {
 
 void TForm1::CreateSummaryAndButton() {
   Memo3 = MakeMemo(clientArea_, "Memo3", {0, 104, 689, 113}, false);
-  Button1 = Named(new QPushButton(QStringLiteral("Расчет"), clientArea_), "Button1");
+  Button1 = Named(new QPushButton(QStringLiteral("&Расчет"), clientArea_), "Button1");
   Button1->setGeometry(693, 102, 100, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -339,10 +335,12 @@ void TForm1::CreateWeekDayPage() {
                 QString::fromUtf8(content::kWeekDayNote.data(), content::kWeekDayNote.size()));
 }
 
+// The form's order, then the three buttons under "Расчет" in their own order.
 void TForm1::SetTabOrder() {
   const QList<QWidget*> order = {DateTimePicker1, DateTimePicker2, SpinEdit13, SpinEdit9,
                                  SpinEdit10,      SpinEdit11,      SpinEdit12, ComboBox1,
                                  PageControl1,    Edit1,           Edit2,      Edit3,
-                                 RadioButton1,    RadioButton2,    Memo3,      Button1};
+                                 RadioButton1,    RadioButton2,    Memo3,      Button1,
+                                 SaveButton,      PersonsButton,   ShareButton};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }

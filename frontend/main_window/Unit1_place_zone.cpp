@@ -1,10 +1,8 @@
 // The place list's search and the zone box following the picked place: the
 // offset its zone had at the date and time entered, with a note saying so.
-#include <QDateEdit>
 #include <QLabel>
 #include <QListView>
 #include <QStandardItemModel>
-#include <QTimeEdit>
 #include <cstdlib>
 
 #include "frontend/main_window/Unit1.h"
@@ -14,10 +12,12 @@
 #include "frontend/places/zone_names.h"
 #include "frontend/places/zone_offset.h"
 #include "frontend/resources/builtin_data.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/dropdown_list.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {
@@ -66,8 +66,8 @@ void TForm1::ShowPlaceName(const QString& name) {
 }
 
 void TForm1::ConnectZoneFollowing() {
-  connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm1::ShowZoneOfPlace);
-  connect(DateTimePicker2, &QTimeEdit::timeChanged, this, &TForm1::ShowZoneOfPlace);
+  connect(DateTimePicker1, &TDateBox::dateChanged, this, &TForm1::ShowZoneOfPlace);
+  connect(DateTimePicker2, &TTimeBox::timeChanged, this, &TForm1::ShowZoneOfPlace);
   connect(SpinEdit13, &TZoneSpinEdit::edited, this,
           [this] { EndZoneOfPlace(frontend::HandZone::kZoneTyped); });
   for (TSpinEdit* box :
@@ -93,8 +93,8 @@ void TForm1::FollowZone(const QString& name) {
 
 void TForm1::ShowZoneOfPlace() {
   if (!followedZone_.isValid()) return;
-  const frontend::LocalZoneTime zoneTime =
-      frontend::ZoneAtLocalTime(followedZone_, DateTimePicker1->date(), DateTimePicker2->time());
+  const frontend::LocalZoneTime zoneTime = frontend::ZoneAtLocalTime(
+      followedZone_, frontend::DayOf(DateTimePicker1->date()), DateTimePicker2->time());
   SpinEdit13->setMinutes(frontend::ZoneMinutesOf(zoneTime.offsetSeconds));
   const QString name = QString::fromUtf8(followedZone_.id());
   frontend::ZoneNote note =

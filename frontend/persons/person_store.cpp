@@ -16,6 +16,7 @@
 #include "frontend/birth/russian_dates.h"
 #include "frontend/calculator_run/environment_paths.h"
 #include "frontend/persons/person_schema.h"
+#include "frontend/persons/store_error_text.h"
 #include "frontend/places/atlas_folding.h"
 
 namespace frontend {
@@ -37,7 +38,7 @@ QVariantList FieldsOf(const BirthData& birth) {
           Text(birth.firstName),
           Text(birth.patronymic),
           birth.sex == Sex::kFemale ? QStringLiteral("F") : QStringLiteral("M"),
-          birth.date.toString(Qt::ISODate),
+          IsoText(birth.date),
           birth.time.toString(Qt::ISODateWithMs),
           birth.zoneHours,
           Text(birth.place),
@@ -60,7 +61,7 @@ std::optional<SavedPerson> PersonOf(const QSqlQuery& row) {
   birth.firstName = row.value(2).toString();
   birth.patronymic = row.value(3).toString();
   birth.sex = row.value(4).toString() == QLatin1String("F") ? Sex::kFemale : Sex::kMale;
-  birth.date = QDate::fromString(row.value(5).toString(), Qt::ISODate);
+  const std::optional<CivilDate> date = CivilDateFromIso(row.value(5).toString());
   birth.time = QTime::fromString(row.value(6).toString(), Qt::ISODateWithMs);
   birth.zoneHours = row.value(7).toInt();
   birth.place = row.value(8).toString();
@@ -69,7 +70,8 @@ std::optional<SavedPerson> PersonOf(const QSqlQuery& row) {
   birth.zoneMinutes = row.value(13).toInt();
   birth.zoneName = row.value(14).toString();
   // A row changed by hand into something that is no date cannot be opened.
-  if (!birth.date.isValid() || !birth.time.isValid()) return std::nullopt;
+  if (!date || !birth.time.isValid()) return std::nullopt;
+  birth.date = *date;
   return person;
 }
 
@@ -107,7 +109,13 @@ QString PersonStore::DefaultPathProblem() {
   return UndecodableVariableProblem({"HOME", "XDG_DATA_HOME"});
 }
 
-bool PersonStore::Failed(const QString& what, const QString& why, bool fileUnusable) {
+bool PersonStore::Failed(const QString& what, const QSqlError& error, bool fileUnusable) {
+  return Failed(what, RussianReasonOf(error), fileUnusable, error.text());
+}
+
+bool PersonStore::Failed(const QString& what, const QString& why, bool fileUnusable,
+                         const QString& detail) {
+  lastErrorDetail_ = detail;
   lastError_ =
       QStringLiteral("%1 (файл «%2»): %3.").arg(what, QDir::toNativeSeparators(path_), why);
   if (fileUnusable) {
@@ -152,7 +160,7 @@ bool PersonStore::Open(bool create) {
   database.setDatabaseName(path_);
   database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   if (!database.open()) {
-    return Failed(QStringLiteral("Сохраненные люди недоступны"), database.lastError().text(),
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), database.lastError(),
                   file.exists());
   }
   // SQLite reads the file only now; a damaged or foreign file fails here,
@@ -160,11 +168,12 @@ bool PersonStore::Open(bool create) {
   QSqlQuery check(database);
   if (file.exists() && (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() ||
                         check.value(0).toString() != QLatin1String("ok"))) {
-    const QString why =
-        check.lastError().isValid() ? check.lastError().text() : QStringLiteral("файл поврежден");
+    const QSqlError error = check.lastError();
     check.finish();
     database.close();
-    return Failed(QStringLiteral("Сохраненные люди недоступны"), why, true);
+    if (error.isValid()) return Failed(QStringLiteral("Сохраненные люди недоступны"), error, true);
+    return Failed(QStringLiteral("Сохраненные люди недоступны"), QStringLiteral("файл поврежден"),
+                  true);
   }
   check.finish();
   QString problem;
@@ -186,7 +195,7 @@ std::optional<std::vector<SavedPerson>> PersonStore::List() {
           "SELECT id, surname, first_name, patronymic, sex, birth_date, birth_time, zone_hours,"
           " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes,"
           " zone_minutes, zone_name, latitude_south, longitude_west FROM persons"))) {
-    Failed(QStringLiteral("Не удалось прочитать сохраненных людей"), query.lastError().text());
+    Failed(QStringLiteral("Не удалось прочитать сохраненных людей"), query.lastError());
     return std::nullopt;
   }
   while (query.next()) {
@@ -213,14 +222,14 @@ bool PersonStore::InTransaction(const std::function<bool(QSqlQuery&)>& work) {
   // program writing now waits (up to kBusyTimeoutMs) instead of failing
   // half-way; each change is whole or absent.
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-    return Failed(QStringLiteral("Изменение не сохранено"), query.lastError().text());
+    return Failed(QStringLiteral("Изменение не сохранено"), query.lastError());
   }
   const bool done = work(query);
-  const QString why = query.lastError().text();
+  const QSqlError why = query.lastError();
   query.finish();
   QSqlQuery commit(database);
   if (!done || !commit.exec(QStringLiteral("COMMIT"))) {
-    const QString reason = done ? commit.lastError().text() : why;
+    const QSqlError reason = done ? commit.lastError() : why;
     QSqlQuery(database).exec(QStringLiteral("ROLLBACK"));
     return Failed(QStringLiteral("Изменение не сохранено"), reason);
   }

@@ -5,6 +5,7 @@
 // store then refuses every operation and the rest of the program goes on.
 #pragma once
 
+#include <QSqlError>
 #include <QString>
 #include <QVariantList>
 #include <functional>
@@ -55,6 +56,9 @@ class PersonStore {
 
   // Why the last operation failed, in Russian, naming the file.
   const QString& lastError() const { return lastError_; }
+  // The database driver's own text of that failure, in English, for whoever
+  // looks further; empty when the failure was not the database's.
+  const QString& lastErrorDetail() const { return lastErrorDetail_; }
   // The file was found unreadable or damaged: nothing will be written to it
   // during this program run.
   bool unusable() const { return unusable_; }
@@ -63,7 +67,10 @@ class PersonStore {
   // Opens the file (creating it when `create`) and brings its layout up to
   // date; false with lastError() set.
   bool Open(bool create);
-  bool Failed(const QString& what, const QString& why, bool fileUnusable = false);
+  bool Failed(const QString& what, const QString& why, bool fileUnusable = false,
+              const QString& detail = {});
+  // The same for a failure of the database, said in Russian.
+  bool Failed(const QString& what, const QSqlError& error, bool fileUnusable = false);
   // Runs `statement` with `values` bound in order, as one transaction.
   bool Change(const QString& statement, const QVariantList& values, qint64* insertedId = nullptr);
   // Runs `work` inside one immediate transaction, committed when it returns
@@ -76,6 +83,7 @@ class PersonStore {
   bool unusable_ = false;
   QString unusableReason_;
   QString lastError_;
+  QString lastErrorDetail_;
 };
 
 // Whether the person matches what was typed into the list's filter: every

@@ -202,6 +202,25 @@ TEST(WeekDayNumber, CountsFromSunday) {
   EXPECT_EQ(WeekDayNumber({2026, 0, 1}), 0);
 }
 
+// Before 15 October 1582 the dates are Julian, as the calculator counts them;
+// the week days follow from the calculator's own day numbers.
+TEST(WeekDayNumber, IsJulianBeforeTheGregorianReform) {
+  struct Case {
+    BirthDate date;
+    int weekDay;
+  };
+  const Case cases[] = {
+      {{1582, 10, 4}, 5},  // Thursday, the last Julian day
+      {{1500, 2, 29}, 7},  // a Julian leap day, Saturday
+      {{1500, 3, 1}, 1},  {{1000, 7, 15}, 2},
+      {{100, 1, 1}, 4},  // the first date the calculator takes, Wednesday
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WeekDayNumber(c.date), c.weekDay)
+        << c.date.day << "." << c.date.month << "." << c.date.year;
+  }
+}
+
 TEST(DateKey, IsDayDotMonthWithTwoDigitsEach) {
   EXPECT_EQ(DateKey({2026, 3, 5}), "05.03");
   EXPECT_EQ(DateKey({2028, 2, 29}), "29.02");

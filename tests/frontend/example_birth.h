@@ -12,7 +12,7 @@ inline BirthData ExampleBirth() {
   birth.firstName = QStringLiteral("Дарья");
   birth.patronymic = QStringLiteral("<Тест & Co>");
   birth.sex = Sex::kFemale;
-  birth.date = QDate(2026, 12, 6);
+  birth.date = {2026, 12, 6};
   birth.time = QTime(8, 5);
   birth.zoneHours = 3;
   birth.place = QStringLiteral("Минск");

@@ -1,12 +1,13 @@
 // The window's dates are Russian whatever the system's language; ctest runs
 // this under the C, en_US and de_DE locales.
 #include <QCalendarWidget>
-#include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "frontend/main_window/Unit1.h"
+#include "frontend/widgets/date_box.h"
+#include "frontend/widgets/time_box.h"
 
 class RussianDatesTest : public QObject {
   Q_OBJECT

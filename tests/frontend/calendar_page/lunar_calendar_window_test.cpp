@@ -4,7 +4,6 @@
 // "Расчет", and a failure shown on the page in place of the grid.
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
@@ -20,8 +19,10 @@
 #include "frontend/calendar_page/lunar_calendar_page.h"
 #include "frontend/calendar_page/lunar_month_grid.h"
 #include "frontend/main_window/Unit1.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 #include "tests/frontend/find_widget.h"
 
@@ -179,7 +180,7 @@ class LunarCalendarWindowTest : public QObject {
     QVERIFY(kyiv >= 0);
     places->setCurrentIndex(kyiv);
     emit places->activated(kyiv);
-    Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
+    Find<TDateBox>(*form_, "DateTimePicker1")->setDate(QDate(1990, 7, 17));
     Open();
     const QString followed = Find<QLabel>(*form_, "PlaceCaption")->text();
     QVERIFY2(
@@ -194,7 +195,7 @@ class LunarCalendarWindowTest : public QObject {
              qPrintable(Grid().CellLines({2026, 3, 29}).join(u'|')));
     QVERIFY(!Grid().CellLines({2026, 3, 28}).join(u'|').contains(QStringLiteral("летнее:")));
     // A winter birth gives the same calendar.
-    Find<QDateEdit>(*form_, "DateTimePicker1")->setDate(QDate(1990, 1, 17));
+    Find<TDateBox>(*form_, "DateTimePicker1")->setDate(QDate(1990, 1, 17));
     QTest::mouseClick(Find<QPushButton>(*form_, "Button1"), Qt::LeftButton);
     QVERIFY(Page().place() == summerBirth);
     // A zone typed with minutes holds for every date, and the header says so.

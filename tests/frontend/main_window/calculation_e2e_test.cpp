@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,13 +13,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimeEdit>
 #include <QTimer>
 #include <memory>
 
 #include "frontend/dialogs/Resultdlg.h"
 #include "frontend/main_window/Unit1.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {

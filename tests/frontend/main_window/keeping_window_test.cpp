@@ -5,8 +5,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,9 +16,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimeEdit>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -26,8 +27,10 @@
 #include "frontend/dialogs/person_dialogs.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/persons/person_store.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {
@@ -90,6 +93,7 @@ class KeepingWindowTest : public QObject {
   void savedPersonsOpenAfterARestartAsEnteredByHand();
   void renamingAndDeletingAskAndChangeOnlyOne();
   void copyPutsTheHoroscopeOnTheClipboard();
+  void thePdfIsOfferedInTheDocumentsFolderUnderAFileName();
   void aDamagedFileIsNamedAndTheWindowStillWorks();
 
  private:
@@ -212,6 +216,23 @@ void KeepingWindowTest::copyPutsTheHoroscopeOnTheClipboard() {
   QVERIFY(text.contains(form_->Memo14->toPlainText().section(QLatin1Char('\n'), 0, 0)));
 }
 
+void KeepingWindowTest::thePdfIsOfferedInTheDocumentsFolderUnderAFileName() {
+  Enter(kEntries[0]);
+  form_->Edit1->setText(QStringLiteral("Петров: старший"));
+  QTest::mouseClick(form_->Button1, Qt::LeftButton);
+  QString offered;
+  WhenShown<QFileDialog>([&offered](QFileDialog* dialog) {
+    offered = dialog->selectedFiles().value(0);
+    dialog->reject();
+  });
+  form_->findChild<QAction*>(QStringLiteral("SavePdfAction"))->trigger();
+  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  const QDir expected = documents.exists() ? documents : QDir::home();
+  QCOMPARE(QFileInfo(offered).absolutePath(), expected.absolutePath());
+  // No ":", which some file systems and the other programs refuse.
+  QCOMPARE(QFileInfo(offered).fileName(), QStringLiteral("Петров — старший Пётр.pdf"));
+}
+
 void KeepingWindowTest::aDamagedFileIsNamedAndTheWindowStillWorks() {
   form_.reset();
   {
@@ -221,12 +242,18 @@ void KeepingWindowTest::aDamagedFileIsNamedAndTheWindowStillWorks() {
   }
   Start();
   QString warning;
-  WhenShown<QMessageBox>([&warning](QMessageBox* box) {
+  QWidget* over = nullptr;
+  QString detail;
+  WhenShown<QMessageBox>([&](QMessageBox* box) {
     warning = box->text();
+    over = box->parentWidget();
+    detail = box->detailedText();
     box->accept();
   });
   QTest::mouseClick(form_->SaveButton, Qt::LeftButton);
   QVERIFY2(warning.contains(storePath_), qPrintable(warning));
+  QCOMPARE(over, form_.get());
+  QVERIFY(!detail.isEmpty());  // the database's own words, behind "Подробнее"
   QCOMPARE(QFile(storePath_).size(), 4096);
   Enter(kEntries[0]);
   QTest::mouseClick(form_->Button1, Qt::LeftButton);

@@ -1,7 +1,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +15,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
-#include <QTimeEdit>
 #include <algorithm>
 #include <climits>
 #include <memory>
@@ -24,9 +22,11 @@
 #include "frontend/main_window/Unit1.h"
 #include "frontend/main_window/tab_rows.h"
 #include "frontend/resources/resources.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 #include "tests/frontend/find_widget.h"
 
@@ -58,7 +58,10 @@ QString ShownText(QWidget& window, const char* name) {
   }
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
   if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  // The mark of a button's Alt letter is drawn as its underline.
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    return QString(button->text()).remove(QLatin1Char('&'));
+  }
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
   qFatal("no text on %s", name);
 }
@@ -241,8 +244,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(Coordinates(w), (QList<int32_t>{53, 54, 27, 34}));
 
     const QDate today = QDate::currentDate();
-    QCOMPARE(Find<QDateEdit>(w, "DateTimePicker1")->date(), today);
-    QVERIFY(qAbs(Find<QTimeEdit>(w, "DateTimePicker2")->time().secsTo(QTime::currentTime())) < 5);
+    QCOMPARE(Find<TDateBox>(w, "DateTimePicker1")->date(),
+             frontend::CivilDateOf(today.toJulianDay()));
+    QVERIFY(qAbs(Find<TTimeBox>(w, "DateTimePicker2")->time().secsTo(QTime::currentTime())) < 5);
 
     // Before the first turn of the event loop the picture area is an empty frame.
     const QImage empty = Find<QLabel>(w, "Image1")->pixmap().toImage();
@@ -355,7 +359,7 @@ class MainWindowTest : public QObject {
 
   void timePickerShowsMinutesAndKeepsSeconds() {
     TForm1& w = *form_;
-    auto* time = Find<QTimeEdit>(w, "DateTimePicker2");
+    auto* time = Find<TTimeBox>(w, "DateTimePicker2");
     time->setTime(QTime(14, 30, 45));
     QCOMPARE(time->text(), QStringLiteral("14:30"));
     QCOMPARE(time->time(), QTime(14, 30, 45));
@@ -366,7 +370,7 @@ class MainWindowTest : public QObject {
     auto* memo14 = Find<QPlainTextEdit>(w, "Memo14");
     QTRY_VERIFY(!memo14->toPlainText().isEmpty());
     memo14->clear();
-    Find<QDateEdit>(w, "DateTimePicker1")->setDate(QDate(2026, 12, 5));  // a Saturday
+    Find<TDateBox>(w, "DateTimePicker1")->setDate(QDate(2026, 12, 5));  // a Saturday
     QTest::keyClick(Find<QLineEdit>(w, "Edit1"), Qt::Key_Return);
     QVERIFY(memo14->toPlainText().startsWith(QStringLiteral("05.12.2026, Суббота")));
   }
@@ -390,12 +394,13 @@ class MainWindowTest : public QObject {
     QApplication::setActiveWindow(&w);
     w.findChild<QWidget*>(QStringLiteral("DateTimePicker1"))->setFocus();
     // Into the shown page, out again to the personal data, and on through the
-    // summary text to the button and round to the start.
+    // summary text to the buttons and round to the start.
     const QStringList expected = {
-        "DateTimePicker2", "SpinEdit13", "SpinEdit9",      "SpinEdit10", "SpinEdit11",
-        "SpinEdit12",      "ComboBox1",  "PageControl1",   "Memo13",     "PageControl3",
-        "Memo5",           "Edit1",      "Edit2",          "Edit3",      "RadioButton1",
-        "Memo3",           "Button1",    "DateTimePicker1"};
+        "DateTimePicker2", "SpinEdit13", "SpinEdit9",    "SpinEdit10",    "SpinEdit11",
+        "SpinEdit12",      "ComboBox1",  "PageControl1", "Memo13",        "PageControl3",
+        "Memo5",           "Edit1",      "Edit2",        "Edit3",         "RadioButton1",
+        "Memo3",           "Button1",    "SaveButton",   "PersonsButton", "ShareButton",
+        "DateTimePicker1"};
     QStringList visited;
     for (int step = 0; step < expected.size(); ++step) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -3,7 +3,6 @@
 // that ends the following, and the lunar day of a birth in a zone with minutes.
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,14 +12,15 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
-#include <QTimeEdit>
 #include <memory>
 
 #include "frontend/calculator_run/lunar_day_of_birth.h"
 #include "frontend/main_window/Unit1.h"
+#include "frontend/widgets/date_box.h"
 #include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
+#include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"
 
 namespace {

@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -25,7 +27,7 @@ BirthData Person(const QString& surname, const QString& firstName) {
   birth.surname = surname;
   birth.firstName = firstName;
   birth.patronymic = QStringLiteral("Петрович");
-  birth.date = QDate(1990, 5, 17);
+  birth.date = {1990, 5, 17};
   birth.time = QTime(14, 30);
   birth.zoneHours = 3;
   birth.place = QStringLiteral("Минск");
@@ -112,7 +114,7 @@ TEST_F(PersonStoreTest, DefaultFileIsInTheUsersDataDirectory) {
 TEST_F(PersonStoreTest, EveryFieldComesBackAndTheListIsInAlphabeticalOrder) {
   BirthData south = Person(QStringLiteral("Ёлкина"), QStringLiteral("Мария"));
   south.sex = Sex::kFemale;
-  south.date = QDate(100, 1, 1);
+  south.date = {100, 1, 1};
   south.time = QTime(0, 0, 59, 250);
   south.zoneHours = -12;
   south.place = QStringLiteral("Буэнос-Айрес");
@@ -212,7 +214,7 @@ TEST_F(PersonStoreTest, TheStoreReadsAVersion1File) {
   const auto persons = store.List();
   ASSERT_TRUE(persons && persons->size() == 1) << store.lastError().toStdString();
   const BirthData& birth = persons->front().birth;
-  EXPECT_EQ(birth.date, QDate(1985, 12, 31));
+  EXPECT_EQ(birth.date, (CivilDate{1985, 12, 31}));
   EXPECT_EQ(birth.time, QTime(23, 59, 59));
   // The sign that lived in the degrees is now the side apart from them.
   EXPECT_EQ(birth.latitude, (Coordinate{true, 12, 3}));
@@ -229,6 +231,33 @@ TEST_F(PersonStoreTest, TheStoreReadsAVersion1File) {
   const auto both = store.List();
   ASSERT_TRUE(both && both->size() == 2);
   EXPECT_EQ(ZoneOffsetMinutes(both->front().birth), 330);  // Кумар before Сидорова
+}
+
+// Dates are kept as the civil dates typed, Julian before 15 October 1582; a
+// day of the skipped 5..14 October an earlier version kept comes back as the
+// day the calculator counted for it.
+TEST_F(PersonStoreTest, CivilDatesComeBackAsTyped) {
+  const CivilDate dates[] = {{1500, 2, 29}, {1582, 10, 4}, {1582, 10, 15}, {100, 1, 1}};
+  {
+    PersonStore store(path_);
+    for (const CivilDate& date : dates) {
+      BirthData birth = Person(QStringLiteral("Старый"), QString::number(date.year));
+      birth.date = date;
+      ASSERT_TRUE(store.Save(birth)) << store.lastError().toStdString();
+    }
+  }
+  RawDatabase raw(path_);
+  ASSERT_TRUE(
+      raw.Exec(QStringLiteral("UPDATE persons SET birth_date = '1582-10-10'"
+                              " WHERE birth_date = '1582-10-15'")));
+  PersonStore store(path_);
+  const auto persons = store.List();
+  ASSERT_TRUE(persons && persons->size() == 4);
+  std::vector<CivilDate> back;
+  for (const SavedPerson& person : *persons) back.push_back(person.birth.date);
+  std::sort(back.begin(), back.end());
+  EXPECT_EQ(back,
+            (std::vector<CivilDate>{{100, 1, 1}, {1500, 2, 29}, {1582, 10, 4}, {1582, 10, 20}}));
 }
 
 TEST_F(PersonStoreTest, AZoneWithMinutesAndItsDatabaseNameComeBack) {
@@ -325,6 +354,9 @@ TEST_F(PersonStoreTest, AFileThatIsNotASoundPersonsFileIsReportedAndLeftAlone) {
     PersonStore store(path_);
     EXPECT_FALSE(store.List().has_value());
     EXPECT_TRUE(store.lastError().contains(path_)) << store.lastError().toStdString();
+    // Said in Russian: the database driver's English goes to the detail.
+    EXPECT_FALSE(QString(store.lastError()).remove(path_).contains(QRegularExpression("[A-Za-z]")))
+        << store.lastError().toStdString();
     EXPECT_FALSE(store.Save(Person(QStringLiteral("Иванов"), QStringLiteral("Иван"))));
     EXPECT_TRUE(store.unusable());
     EXPECT_EQ(Digest(path_), before);

@@ -8,7 +8,7 @@
 namespace frontend {
 namespace {
 
-BirthData Birth(QDate date, QTime time, int32_t zoneMinutes) {
+BirthData Birth(CivilDate date, QTime time, int32_t zoneMinutes) {
   BirthData birth;
   birth.date = date;
   birth.time = time;
@@ -31,50 +31,51 @@ Handed HandedOf(const BirthData& birth) {
 
 TEST(BirthZone, WholeHoursGoAsEntered) {
   // Минск, 17 May 1990, 14:30, zone 3.
-  const BirthData minsk = Birth(QDate(1990, 5, 17), QTime(14, 30, 45), 180);
+  const BirthData minsk = Birth(CivilDate{1990, 5, 17}, QTime(14, 30, 45), 180);
   EXPECT_EQ(HandedOf(minsk), (Handed{1990, 5, 17, 14, 30, 3}));
   EXPECT_EQ(BirthMomentOf(minsk), (LocalMoment{1990, 5, 17, (14 * 60 + 30) * 60 + 45}));
-  EXPECT_EQ(HandedOf(Birth(QDate(2000, 7, 4), QTime(9, 0), -12 * 60)),
+  EXPECT_EQ(HandedOf(Birth(CivilDate{2000, 7, 4}, QTime(9, 0), -12 * 60)),
             (Handed{2000, 7, 4, 9, 0, -12}));
 }
 
 TEST(BirthZone, MinutesMoveTheClockToTheWholeHourZone) {
   // 14:30 at +5:30 is 09:00 UT, which is 14:00 at +5.
-  const BirthData kolkata = Birth(QDate(2000, 1, 1), QTime(14, 30, 20), 330);
+  const BirthData kolkata = Birth(CivilDate{2000, 1, 1}, QTime(14, 30, 20), 330);
   EXPECT_EQ(HandedOf(kolkata), (Handed{2000, 1, 1, 14, 0, 5}));
   EXPECT_EQ(BirthMomentOf(kolkata), (LocalMoment{2000, 1, 1, 14 * 3600 + 20}));
   // 00:10 at +5:45 is 18:25 UT the day before, 23:25 at +5: the date goes too.
-  EXPECT_EQ(HandedOf(Birth(QDate(2000, 1, 1), QTime(0, 10), 345)),
+  EXPECT_EQ(HandedOf(Birth(CivilDate{2000, 1, 1}, QTime(0, 10), 345)),
             (Handed{1999, 12, 31, 23, 25, 5}));
   // 23:50 on 31 December at -3:30 is 03:20 UT, 00:20 at -3 in the new year.
-  const BirthData newfoundland = Birth(QDate(1999, 12, 31), QTime(23, 50), -210);
+  const BirthData newfoundland = Birth(CivilDate{1999, 12, 31}, QTime(23, 50), -210);
   EXPECT_EQ(HandedOf(newfoundland), (Handed{2000, 1, 1, 0, 20, -3}));
   EXPECT_EQ(BirthMomentOf(newfoundland), (LocalMoment{2000, 1, 1, 20 * 60}));
   // Moscow's local mean time, +2:30:17 in the zone box as +2:30.
-  EXPECT_EQ(HandedOf(Birth(QDate(1870, 3, 1), QTime(12, 0), ZoneMinutesOf(9017))),
+  EXPECT_EQ(HandedOf(Birth(CivilDate{1870, 3, 1}, QTime(12, 0), ZoneMinutesOf(9017))),
             (Handed{1870, 3, 1, 11, 30, 2}));
 }
 
 TEST(BirthZone, ZonesBeyondTwelveHoursGoOnPlusTwelve) {
   // Tonga's +13 and Kiribati's +14: 12:00 is 11:00 and 10:00 at +12.
-  EXPECT_EQ(HandedOf(Birth(QDate(2010, 6, 1), QTime(12, 0), 13 * 60)),
+  EXPECT_EQ(HandedOf(Birth(CivilDate{2010, 6, 1}, QTime(12, 0), 13 * 60)),
             (Handed{2010, 6, 1, 11, 0, 12}));
-  EXPECT_EQ(HandedOf(Birth(QDate(2010, 6, 1), QTime(1, 0), 14 * 60)),
+  EXPECT_EQ(HandedOf(Birth(CivilDate{2010, 6, 1}, QTime(1, 0), 14 * 60)),
             (Handed{2010, 5, 31, 23, 0, 12}));
 }
 
 TEST(BirthZone, FirstDateStaysOnItsDay) {
   // The calculator would read year 99 as 1999: 00:10 on 1 January 100 at
   // +5:30 goes forward to 00:40 at +6 rather than back into year 99.
-  EXPECT_EQ(HandedOf(Birth(QDate(100, 1, 1), QTime(0, 10), 330)), (Handed{100, 1, 1, 0, 40, 6}));
+  EXPECT_EQ(HandedOf(Birth(CivilDate{100, 1, 1}, QTime(0, 10), 330)),
+            (Handed{100, 1, 1, 0, 40, 6}));
 }
 
 TEST(BirthZone, AClockMovedOverMidnightKeepsToTheCalculatorsCalendar) {
   // The calculator counts Julian dates before 15 October 1582: 1000 is a leap
   // year there, and the day before 15 October 1582 is 4 October.
-  EXPECT_EQ(HandedOf(Birth(QDate(1000, 3, 1), QTime(0, 10), 330)),
+  EXPECT_EQ(HandedOf(Birth(CivilDate{1000, 3, 1}, QTime(0, 10), 330)),
             (Handed{1000, 2, 29, 23, 40, 5}));
-  EXPECT_EQ(HandedOf(Birth(QDate(1582, 10, 15), QTime(0, 10), 330)),
+  EXPECT_EQ(HandedOf(Birth(CivilDate{1582, 10, 15}, QTime(0, 10), 330)),
             (Handed{1582, 10, 4, 23, 40, 5}));
 }
 
