@@ -1,5 +1,8 @@
 // moon [PARAMETER_FILE]: writes the lunar-day table that the parameter file
 // (default MD.IN) describes. --help and --version are the only options.
+#include <sys/prctl.h>
+
+#include <csignal>
 #include <cstdio>
 #include <string_view>
 
@@ -29,6 +32,13 @@ constexpr char kUsage[] =
     "\n"
     "See moon(1).\n";
 
+// The program that started us (the front end's script shell) may be killed
+// without a chance to end us; a table written after that would land in files
+// that a later run of the front end may already own. So we end with it.
+void EndWithParent() {
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -41,6 +51,7 @@ int main(int argc, char* argv[]) {
     std::printf("moon %s\n", VELUNOR_VERSION);
     return 0;
   }
+  EndWithParent();
   const moon::LoadOutcome loaded = moon::LoadParameters(argument);
   std::printf("%s\n", loaded.message.c_str());
   if (!loaded.ok) return moon::kParameterErrorExitCode;

@@ -16,10 +16,12 @@ constexpr std::size_t kMaxFileNameLength = 80;
 constexpr std::size_t kMaxPersonNameLength = 37;
 constexpr std::size_t kMaxPlaceNameLength = 36;
 
-// Arc-seconds of degrees, minutes and seconds; the sign belongs to the degrees.
-int32_t ArcSeconds(int32_t degrees, int32_t minutes, int32_t seconds) {
+// Arc-seconds of degrees, minutes and seconds. The sign is the minus written
+// before the degrees, so "-0.30" (30' south or west) keeps it although the
+// degrees number itself is 0.
+int32_t ArcSeconds(bool negative, int32_t degrees, int32_t minutes, int32_t seconds) {
   const int32_t magnitude = (std::abs(degrees) * 60 + minutes) * 60 + seconds;
-  return degrees < 0 ? -magnitude : magnitude;
+  return negative ? -magnitude : magnitude;
 }
 
 // Each parser returns true when the line is accepted. An empty DATE, TIME,
@@ -90,7 +92,7 @@ bool ParseCoordinate(std::string_view line, bool latitude, CoordinateKind& kind,
   if (d == limit && mi != 0) return false;
   if (s > 59) return false;
   if (d == limit && s != 0) return false;
-  value = ArcSeconds(*degrees, mi, s);
+  value = ArcSeconds(degreesToken->front() == '-', *degrees, mi, s);
   kind = minutes && seconds ? CoordinateKind::kFull : CoordinateKind::kPartial;
   return true;
 }

@@ -61,8 +61,10 @@ std::string MoonText(bool longitudeValid, int32_t longitude) {
 std::string CoordinateText(CoordinateKind kind, int32_t arcseconds) {
   if (kind == CoordinateKind::kNone) return {};
   const int32_t magnitude = std::abs(arcseconds);
-  const int32_t degrees = arcseconds < 0 ? -(magnitude / 3600) : magnitude / 3600;
-  std::string text = Format("%4d%c%02d'", degrees, kDegreeSign, (magnitude / 60) % 60);
+  // The sign is written apart from the degrees so that a place less than one
+  // degree south or west still reads "-0".
+  const std::string degrees = (arcseconds < 0 ? "-" : "") + std::to_string(magnitude / 3600);
+  std::string text = Format("%4s%c%02d'", degrees.c_str(), kDegreeSign, (magnitude / 60) % 60);
   if (kind == CoordinateKind::kFull) text += Format("%02d\"", magnitude % 60);
   return text;
 }

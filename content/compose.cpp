@@ -27,6 +27,22 @@ void AddWeekDay(const Fields& row, std::string_view shortDate, Lines& weekDay) {
   weekDay.push_back("Дни на масленицу :\t" + column(11));
 }
 
+// The circle comes from the date alone; the world needs the lunar day too. A
+// line that names the circle and stops where the world should stand would
+// read as a complete answer, so a missing world is said, with its reason.
+std::string WorldLine(const std::string& circle, const std::string& worldName,
+                      std::string_view lunarDay) {
+  const std::string circleText = "Вы родились в " + circle + "-м круге мира";
+  if (!worldName.empty()) return circleText + " " + worldName;
+  if (lunarDay.empty()) {
+    return circleText +
+           ". Мир рождения определить не удалось: он зависит от лунного дня "
+           "рождения, а его вычислить не удалось.";
+  }
+  return circleText + ". Мир рождения определить не удалось: для " + std::string(lunarDay) +
+         "-го лунного дня в таблице миров нет строки.";
+}
+
 }  // namespace
 
 std::string DateKey(const BirthDate& birthDate) {
@@ -79,7 +95,7 @@ Composition Compose(const ReferenceTables& tables, const BirthDate& birthDate,
     worldName = FieldOrEmpty(*row, 3);
   }
 
-  result.worldCircle.push_back("Вы родились в " + circle + "-м круге мира " + worldName);
+  result.worldCircle.push_back(WorldLine(circle, worldName, lunarDay));
   AppendSection("#" + circle, tables.restxt, result.worldCircle);
 
   // Without a lunar day the caption says so, rather than "...на -й лунный день".

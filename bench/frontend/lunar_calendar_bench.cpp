@@ -38,7 +38,7 @@ void WaitUntil(const std::function<bool()>& done) {
 frontend::CalendarPlace FreshPlace() {
   static int minutes = 0;
   minutes = (minutes + 1) % 60;
-  return {QStringLiteral("Минск"), 3 * 60, {}, {53, 54}, {27, minutes}};
+  return {QStringLiteral("Минск"), 3 * 60, {}, {false, 53, 54}, {false, 27, minutes}};
 }
 
 // From the click to the month drawn with its lunar days.

@@ -29,8 +29,8 @@ CalculatorInput CalculatorInputOf(const BirthData& birth) {
   return CalculatorInputAt(ClockOf(birth), birth.latitude, birth.longitude);
 }
 
-CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const DegreesMinutes& latitude,
-                                  const DegreesMinutes& longitude) {
+CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const Coordinate& latitude,
+                                  const Coordinate& longitude) {
   CalculatorInput input;
   input.day = clock.moment.day;
   input.month = clock.moment.month;
@@ -38,10 +38,8 @@ CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const DegreesMin
   input.hour = clock.moment.secondOfDay / 3600;
   input.minute = clock.moment.secondOfDay / 60 % 60;
   input.timeZone = clock.zoneHours;
-  input.latitudeDegrees = latitude.degrees;
-  input.latitudeMinutes = latitude.minutes;
-  input.longitudeDegrees = longitude.degrees;
-  input.longitudeMinutes = longitude.minutes;
+  input.latitude = latitude;
+  input.longitude = longitude;
   return input;
 }
 

@@ -12,17 +12,11 @@
 #include "frontend/birth/civil_calendar.h"
 #include "frontend/calculator_run/lunar_day_of_birth.h"
 #include "frontend/calculator_run/parameter_file.h"
+#include "frontend/places/coordinate.h"
 
 namespace frontend {
 
 enum class Sex { kMale, kFemale };
-
-// A coordinate as typed: whole degrees (negative south or west) and arc
-// minutes 0..60.
-struct DegreesMinutes {
-  int32_t degrees = 0;
-  int32_t minutes = 0;
-};
 
 struct BirthData {
   QString surname;
@@ -41,9 +35,11 @@ struct BirthData {
   // The time-zone database's name ("Europe/Minsk") when the zone follows the
   // picked place; empty when the zone was typed by hand.
   QString zoneName;
-  QString place;  // the place as picked in the list; coordinates may differ
-  DegreesMinutes latitude;
-  DegreesMinutes longitude;
+  // The place picked in the list, whose coordinates these are; empty when the
+  // coordinates were typed by hand.
+  QString place;
+  Coordinate latitude;
+  Coordinate longitude;
 };
 
 // The zone in minutes east of Greenwich, and setting it from minutes.
@@ -57,8 +53,8 @@ void SetZoneOffsetMinutes(BirthData& birth, int32_t minutes);
 CalculatorInput CalculatorInputOf(const BirthData& birth);
 
 // The same for a clock already put on the calculator's zone, at a place.
-CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const DegreesMinutes& latitude,
-                                  const DegreesMinutes& longitude);
+CalculatorInput CalculatorInputAt(const CalculatorClock& clock, const Coordinate& latitude,
+                                  const Coordinate& longitude);
 
 // The birth moment to the whole second, on the clock the calculator's table is
 // written in: the local time as entered, moved as in CalculatorInputOf.

@@ -47,7 +47,8 @@ CalculatorFiles NameCalculatorFiles(const QString& directory, int32_t runNumber)
 QString ParameterArgument(const CalculatorFiles& files);
 
 // Line 1 runs the calculator with ParameterArgument(); line 2 then writes the
-// flag file. Every path is quoted, as it may hold blanks, and whole.
+// flag file, holding the calculator's exit status. Every path is quoted, as it may hold blanks, and
+// whole.
 QStringList ScriptLines(const CalculatorFiles& files);
 
 // Writes the script for /bin/sh; lines end in LF, since the shell would take

@@ -37,10 +37,6 @@ CalculatorProcess::CalculatorProcess(QObject* parent) : QObject(parent) {
   process_.setProgram(QStringLiteral("/bin/sh"));
   process_.setProcessChannelMode(QProcess::MergedChannels);
   process_.setStandardInputFile(QProcess::nullDevice());
-  // A session of its own: one signal reaches the shell and the calculator,
-  // and without a terminal the calculator's "Bad JDay", which goes to the
-  // terminal when there is one, lands in the output read here.
-  process_.setChildProcessModifier([] { ::setsid(); });
   connect(&process_, &QProcess::readyReadStandardOutput, this, &CalculatorProcess::ReadOutput);
   connect(&process_, &QProcess::finished, this, &CalculatorProcess::OnFinished);
 }
@@ -49,11 +45,26 @@ CalculatorProcess::~CalculatorProcess() {
   Stop();
 }
 
-bool CalculatorProcess::Start(const QString& scriptPath, const QString& directory) {
+bool CalculatorProcess::Start(const QString& scriptPath, const QString& directory, int runLock) {
   Stop();
   CollectOrphans();
   output_.clear();
   processGroup_ = 0;
+  const pid_t starter = ::getpid();
+  // Runs in the child between fork and exec: system calls only.
+  process_.setChildProcessModifier([starter, runLock] {
+    // A session of its own: one signal reaches the shell and the calculator,
+    // and without a terminal the calculator's "Bad JDay", which goes to the
+    // terminal when there is one, lands in the output read here.
+    ::setsid();
+    // Killed with us, even by SIGKILL; the calculator does the same for its
+    // shell. Had we died already, the signal would never come.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != starter) ::_exit(127);
+    // A copy without close-on-exec shares the lock: it is held until the
+    // last process of the run has ended, whatever became of us.
+    if (runLock >= 0) ::dup(runLock);
+  });
   process_.setArguments({scriptPath});
   process_.setWorkingDirectory(directory);
   process_.start();

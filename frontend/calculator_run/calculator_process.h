@@ -1,5 +1,6 @@
 // The shell that runs the calculator's script, and the calculator under it,
-// kept in a session of their own so that both can be ended together.
+// kept in a session of their own so that both can be ended together, and
+// ended by the system when this program dies without a chance to end them.
 #pragma once
 
 #include <QByteArray>
@@ -20,8 +21,11 @@ class CalculatorProcess : public QObject {
   ~CalculatorProcess() override;
 
   // Runs "/bin/sh <scriptPath>" in `directory`, with no input and standard
-  // output and error merged. False when the shell cannot be started.
-  bool Start(const QString& scriptPath, const QString& directory);
+  // output and error merged. `runLock` (a descriptor holding the run's lock,
+  // see run_numbers.h, or -1) is handed down to the shell and the
+  // calculator, so that the run's files stay taken while any of them lives.
+  // False when the shell cannot be started.
+  bool Start(const QString& scriptPath, const QString& directory, int runLock = -1);
 
   // Ends the shell and the calculator, if still running, and waits until
   // both are gone; finished() is not emitted for them.

@@ -62,7 +62,7 @@ void CalculatorRun::Start(const CalculatorFiles* files, std::chrono::millisecond
     End(FailedRun(RunFailure::kOldFilesRemain));
     return;
   }
-  if (!calculator_.Start(files_->scriptPath, files_->temporaryDirectory)) {
+  if (!calculator_.Start(files_->scriptPath, files_->temporaryDirectory, files_->runLock)) {
     End(FailedRun(RunFailure::kNotStarted));
     return;
   }

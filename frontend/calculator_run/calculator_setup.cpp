@@ -20,6 +20,7 @@ QString Failed(const QString& what) {
 
 // Checked before anything is created, on run number 1: the shortest names.
 QString PathProblem(const DirectoryCandidate& candidate) {
+  if (!candidate.refusal.isEmpty()) return candidate.refusal;
   return CalculatorPathProblem(NameCalculatorFiles(candidate.path(), 1));
 }
 

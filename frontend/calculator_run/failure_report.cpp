@@ -80,10 +80,6 @@ bool AnyLine(std::string_view output, Visit visit) {
   return false;
 }
 
-QString Angle(int32_t degrees, int32_t minutes) {
-  return QStringLiteral("%1°%2'").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0'));
-}
-
 // Exit statuses of the shell for a program it could not start: found but
 // not executable, or not found.
 constexpr int kShellCannotExecute = 126;
@@ -177,11 +173,9 @@ QString CoordinateRangeText(CoordinateProblem problem, const CalculatorInput& ty
     case CoordinateProblem::kNone:
       break;
     case CoordinateProblem::kLatitude:
-      return QStringLiteral("Широта %1 вне допустимых пределов: от -90°00' до 90°00'.")
-          .arg(Angle(typed.latitudeDegrees, typed.latitudeMinutes));
+      return OutOfRangeText(typed.latitude, CoordinateAxis::kLatitude);
     case CoordinateProblem::kLongitude:
-      return QStringLiteral("Долгота %1 вне допустимых пределов: от -180°00' до 180°00'.")
-          .arg(Angle(typed.longitudeDegrees, typed.longitudeMinutes));
+      return OutOfRangeText(typed.longitude, CoordinateAxis::kLongitude);
   }
   return {};
 }

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "frontend/calculator_run/environment_paths.h"
 #include "frontend/calculator_run/system_error_text.h"
 
 namespace frontend {
@@ -101,15 +102,24 @@ QString DirectoryCandidate::path() const {
 
 std::vector<DirectoryCandidate> CalculatorDirectoryCandidates() {
   std::vector<DirectoryCandidate> candidates;
-  // Empty when TMPDIR names a directory that does not exist.
-  const QString temporary = QDir::tempPath();
-  if (!temporary.isEmpty()) candidates.push_back({temporary, SharedDirectoryName()});
+  // Empty when TMPDIR names a directory that does not exist; one that cannot
+  // be named at all is listed with the reason it is not used.
+  const QString temporaryProblem = UndecodableVariableProblem({"TMPDIR"});
+  const QString temporary =
+      temporaryProblem.isEmpty() ? QDir::tempPath() : qEnvironmentVariable("TMPDIR");
+  if (!temporary.isEmpty()) {
+    candidates.push_back({temporary, SharedDirectoryName(), temporaryProblem});
+  }
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty() && QDir(runtime).exists()) {
-    candidates.push_back({runtime, QStringLiteral("velunor")});
+  const QString runtimeProblem = UndecodableVariableProblem({"XDG_RUNTIME_DIR"});
+  if (!runtime.isEmpty() && (!runtimeProblem.isEmpty() || QDir(runtime).exists())) {
+    candidates.push_back({runtime, QStringLiteral("velunor"), runtimeProblem});
   }
   const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-  if (!cache.isEmpty()) candidates.push_back({cache, QStringLiteral("velunor")});
+  if (!cache.isEmpty()) {
+    candidates.push_back(
+        {cache, QStringLiteral("velunor"), UndecodableVariableProblem({"HOME", "XDG_CACHE_HOME"})});
+  }
   return candidates;
 }
 

@@ -12,6 +12,9 @@ namespace frontend {
 struct DirectoryCandidate {
   QString base;
   QString name;
+  // Why this place is not used, known before anything is tried; empty when
+  // it may be tried.
+  QString refusal = {};
   // base/name/, the form the calculator's file names are built on.
   QString path() const;
 };

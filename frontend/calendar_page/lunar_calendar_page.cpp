@@ -48,7 +48,8 @@ QString HtmlLines(const content::Lines& lines) {
 // Two lines: the place, and the clock its dates are on.
 QString PlaceCaptionText(const frontend::CalendarPlace& place, int32_t year) {
   return QStringLiteral("%1  %2\n%3")
-      .arg(place.name, frontend::CoordinatesText(place.latitude, place.longitude),
+      .arg(place.name.isEmpty() ? frontend::HandTypedPlaceText() : place.name,
+           frontend::CoordinatesText(place.latitude, place.longitude),
            frontend::ZoneHeading(frontend::ZoneOf(place), year));
 }
 

@@ -32,19 +32,31 @@ std::optional<QTime> ReadTime(const QString& text) {
   return std::nullopt;
 }
 
-// "53:54", "-33:52" or a whole number of degrees; minutes 0..60.
-std::optional<DegreesMinutes> ReadCoordinate(const QString& text, int maxDegrees) {
-  static const QRegularExpression pattern(QStringLiteral("^([+-]?)(\\d{1,3})(?::(\\d{1,2}))?$"));
-  const QRegularExpressionMatch match = pattern.match(text.trimmed());
-  if (!match.hasMatch()) return std::nullopt;
-  const bool negative = match.captured(1) == QLatin1String("-");
-  const int degrees = match.captured(2).toInt();
-  const int minutes = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
-  if (degrees > maxDegrees || minutes > 60) return std::nullopt;
-  // The sign is carried by the degrees, so less than a degree south or west
-  // has no form.
-  if (negative && degrees == 0 && minutes != 0) return std::nullopt;
-  return DegreesMinutes{negative ? -degrees : degrees, minutes};
+// "53:54", "-0:13" or a whole number of degrees, within the axis's range;
+// false with `error` set.
+bool ReadCoordinate(const QString& option, const QString& text, CoordinateAxis axis,
+                    Coordinate* value, QString* error) {
+  const auto read = ReadCoordinateText(text);
+  if (!read) {
+    *error = axis == CoordinateAxis::kLatitude
+                 ? QStringLiteral(
+                       "--latitude «%1»: нужны градусы и минуты, например 53:54 (от "
+                       "-90 до 90 градусов, минуты от 0 до 60; юг со знаком минус, "
+                       "также -0:10).")
+                       .arg(text)
+                 : QStringLiteral(
+                       "--longitude «%1»: нужны градусы и минуты, например 27:34 (от "
+                       "-180 до 180 градусов, минуты от 0 до 60; запад со знаком минус, "
+                       "также -0:08).")
+                       .arg(text);
+    return false;
+  }
+  if (!WithinRange(*read, axis)) {
+    *error = QStringLiteral("%1 «%2»: %3").arg(option, text, OutOfRangeText(*read, axis));
+    return false;
+  }
+  *value = *read;
+  return true;
 }
 
 std::optional<Sex> ReadSex(const QString& text) {
@@ -123,6 +135,7 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStri
         QStringLiteral("Не указано место рождения: --place НАЗВАНИЕ или --latitude и --longitude.");
     return false;
   }
+  bool placeFound = false;
   if (place) {
     // The list's own places first, as its drop-down gives them; then every
     // name of every place of the atlas.
@@ -131,20 +144,17 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStri
         line >= 0 ? ParsePlaceValue(PlaceValue(places, place->trimmed())) : std::nullopt;
     const Atlas* searched = listed || !atlas ? nullptr : atlas();
     const auto named = searched != nullptr ? PlaceNamed(*searched, *place) : std::nullopt;
+    placeFound = listed || named;
     if (listed) {
       *placeZone = line < placeZones.size() ? placeZones[line] : QString();
       birth.place = PlaceName(places[line]);
-      birth.latitude = {listed->latitudeDegrees, listed->latitudeMinutes};
-      birth.longitude = {listed->longitudeDegrees, listed->longitudeMinutes};
+      birth.latitude = listed->latitude;
+      birth.longitude = listed->longitude;
     } else if (named) {
       *placeZone = named->place.zone;
       birth.place = named->place.name;
-      // Within a degree of the equator or of Greenwich the side is lost here,
-      // as in the window's boxes.
-      birth.latitude = {named->place.latitudeMinutes / 60,
-                        std::abs(named->place.latitudeMinutes) % 60};
-      birth.longitude = {named->place.longitudeMinutes / 60,
-                         std::abs(named->place.longitudeMinutes) % 60};
+      birth.latitude = CoordinateFromArcMinutes(named->place.latitudeMinutes);
+      birth.longitude = CoordinateFromArcMinutes(named->place.longitudeMinutes);
       if (named->others > 0) {
         *notice = QStringLiteral(
                       "«%1»: взято %2 (%3 %4, %5); так называются еще %6 мест. Уточните "
@@ -168,24 +178,18 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStri
     }
   }
   if (coordinates) {
-    const auto north = ReadCoordinate(*latitude, 90);
-    if (!north) {
-      *error = QStringLiteral(
-                   "--latitude «%1»: нужны градусы и минуты, например 53:54 (от -90 до 90 "
-                   "градусов, минуты от 0 до 60; юг со знаком минус).")
-                   .arg(*latitude);
+    Coordinate north;
+    Coordinate east;
+    if (!ReadCoordinate(QStringLiteral("--latitude"), *latitude, CoordinateAxis::kLatitude, &north,
+                        error) ||
+        !ReadCoordinate(QStringLiteral("--longitude"), *longitude, CoordinateAxis::kLongitude,
+                        &east, error)) {
       return false;
     }
-    const auto east = ReadCoordinate(*longitude, 180);
-    if (!east) {
-      *error = QStringLiteral(
-                   "--longitude «%1»: нужны градусы и минуты, например 27:34 (от -180 до 180 "
-                   "градусов, минуты от 0 до 60; запад со знаком минус).")
-                   .arg(*longitude);
-      return false;
-    }
-    birth.latitude = *north;
-    birth.longitude = *east;
+    // A found place keeps its name only while these are its coordinates.
+    if (placeFound && (north != birth.latitude || east != birth.longitude)) birth.place.clear();
+    birth.latitude = north;
+    birth.longitude = east;
   }
   return true;
 }

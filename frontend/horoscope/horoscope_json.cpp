@@ -14,8 +14,12 @@ QJsonArray LinesArray(const content::Lines& lines) {
   return array;
 }
 
-QJsonObject Coordinate(const DegreesMinutes& value) {
-  return {{QStringLiteral("degrees"), value.degrees}, {QStringLiteral("minutes"), value.minutes}};
+// "degrees" and "minutes" as before, the sign on the degrees; "arcMinutes"
+// keeps the side where the degrees are 0.
+QJsonObject CoordinateObject(const Coordinate& value) {
+  return {{QStringLiteral("degrees"), value.negative ? -value.degrees : value.degrees},
+          {QStringLiteral("minutes"), value.minutes},
+          {QStringLiteral("arcMinutes"), SignedArcMinutes(value)}};
 }
 
 QJsonObject PersonObject(const BirthData& birth) {
@@ -34,8 +38,8 @@ QJsonObject BirthObject(const BirthData& birth) {
           {QStringLiteral("zoneName"),
            birth.zoneName.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(birth.zoneName)},
           {QStringLiteral("place"), birth.place},
-          {QStringLiteral("latitude"), Coordinate(birth.latitude)},
-          {QStringLiteral("longitude"), Coordinate(birth.longitude)}};
+          {QStringLiteral("latitude"), CoordinateObject(birth.latitude)},
+          {QStringLiteral("longitude"), CoordinateObject(birth.longitude)}};
 }
 
 QJsonValue LunarDayValue(const std::string& lunarDay) {

@@ -23,15 +23,6 @@ QString FullName(const BirthData& birth) {
   return parts.join(QLatin1Char(' '));
 }
 
-QString CoordinateText(const DegreesMinutes& value, const char* positiveSide,
-                       const char* negativeSide) {
-  const bool negative = value.degrees < 0;
-  return QStringLiteral("%1° %2′ %3")
-      .arg(negative ? -value.degrees : value.degrees)
-      .arg(value.minutes)
-      .arg(QString::fromUtf8(negative ? negativeSide : positiveSide));
-}
-
 // "3 ч." for whole hours as typed; "+5:30" or "-3:30" with minutes; and the
 // database zone the offset was taken from, when there is one.
 QString ZoneText(const BirthData& birth) {
@@ -54,7 +45,8 @@ HoroscopeSection BirthDataSection(const BirthData& birth) {
                 << QStringLiteral("Дата: ") + LongDate(birth.date)
                 << QStringLiteral("Время: ") + birth.time.toString(QStringLiteral("H:mm"))
                 << QStringLiteral("Разница с гринвичем: ") + ZoneText(birth)
-                << QStringLiteral("Населенный пункт: ") + birth.place
+                << QStringLiteral("Населенный пункт: ") +
+                       (birth.place.isEmpty() ? HandTypedPlaceText() : birth.place)
                 << QStringLiteral("Широта: ") + LatitudeText(birth.latitude)
                 << QStringLiteral("Долгота: ") + LongitudeText(birth.longitude);
   return section;
@@ -62,12 +54,12 @@ HoroscopeSection BirthDataSection(const BirthData& birth) {
 
 }  // namespace
 
-QString LatitudeText(const DegreesMinutes& latitude) {
-  return CoordinateText(latitude, "с. ш.", "ю. ш.");
+QString LatitudeText(const Coordinate& latitude) {
+  return CoordinateText(latitude, CoordinateAxis::kLatitude);
 }
 
-QString LongitudeText(const DegreesMinutes& longitude) {
-  return CoordinateText(longitude, "в. д.", "з. д.");
+QString LongitudeText(const Coordinate& longitude) {
+  return CoordinateText(longitude, CoordinateAxis::kLongitude);
 }
 
 QString HoroscopeTitle(const Horoscope& horoscope) {

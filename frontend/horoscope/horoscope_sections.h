@@ -27,7 +27,7 @@ QString JoinLines(const content::Lines& lines);
 std::vector<HoroscopeSection> HoroscopeSections(const Horoscope& horoscope);
 
 // "53° 54′ с. ш." / "27° 34′ в. д.": a coordinate as typed, with its side.
-QString LatitudeText(const DegreesMinutes& latitude);
-QString LongitudeText(const DegreesMinutes& longitude);
+QString LatitudeText(const Coordinate& latitude);
+QString LongitudeText(const Coordinate& longitude);
 
 }  // namespace frontend

@@ -15,8 +15,8 @@ namespace frontend {
 
 struct CalendarExport {
   QString placeName;
-  DegreesMinutes latitude;
-  DegreesMinutes longitude;
+  Coordinate latitude;
+  Coordinate longitude;
   CalendarZone zone;
   std::vector<LunarMonth> months;  // consecutive, in order
 };
@@ -28,7 +28,7 @@ struct CalendarExport {
 QString ZoneHeading(const CalendarZone& zone, int32_t year);
 
 // "53°54' 27°34'".
-QString CoordinatesText(const DegreesMinutes& latitude, const DegreesMinutes& longitude);
+QString CoordinatesText(const Coordinate& latitude, const Coordinate& longitude);
 
 // "2026-12-08T05:12:00+02:00": the instant on its offset, taken to the minute
 // (an offset of local mean time with seconds is written to the nearest

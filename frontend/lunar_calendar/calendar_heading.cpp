@@ -22,9 +22,12 @@ QString ZoneHeading(const CalendarZone& zone, int32_t year) {
   return zone.name() + QStringLiteral(" — время местное, ") + UtcOffsetText(zone.OffsetAt(from));
 }
 
-QString CoordinatesText(const DegreesMinutes& latitude, const DegreesMinutes& longitude) {
-  const auto angle = [](const DegreesMinutes& value) {
-    return QStringLiteral("%1°%2'").arg(value.degrees).arg(value.minutes, 2, 10, QLatin1Char('0'));
+QString CoordinatesText(const Coordinate& latitude, const Coordinate& longitude) {
+  // "-0°08'": the side shows where the degrees are 0.
+  const auto angle = [](const Coordinate& value) {
+    return QStringLiteral("%1°%2'")
+        .arg(SignedDegreesText(value))
+        .arg(value.minutes, 2, 10, QLatin1Char('0'));
   };
   return angle(latitude) + QLatin1Char(' ') + angle(longitude);
 }

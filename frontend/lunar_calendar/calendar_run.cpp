@@ -12,14 +12,6 @@
 
 namespace frontend {
 
-bool CalendarPlace::operator==(const CalendarPlace& other) const {
-  return name == other.name && zoneOffsetMinutes == other.zoneOffsetMinutes &&
-         zoneName == other.zoneName && latitude.degrees == other.latitude.degrees &&
-         latitude.minutes == other.latitude.minutes &&
-         longitude.degrees == other.longitude.degrees &&
-         longitude.minutes == other.longitude.minutes;
-}
-
 CalendarPlace CalendarPlaceOf(const BirthData& birth) {
   const bool follows = !birth.zoneName.isEmpty() && CalendarZone::Following(birth.zoneName).valid();
   return {birth.place, follows ? 0 : ZoneOffsetMinutes(birth), follows ? birth.zoneName : QString(),

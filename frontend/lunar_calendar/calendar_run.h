@@ -30,10 +30,10 @@ struct CalendarPlace {
   QString name;
   int32_t zoneOffsetMinutes = 0;  // typed by hand, east of Greenwich; 0 when following
   QString zoneName;               // the database zone followed, or empty
-  DegreesMinutes latitude;
-  DegreesMinutes longitude;
+  Coordinate latitude;
+  Coordinate longitude;
 
-  bool operator==(const CalendarPlace& other) const;
+  bool operator==(const CalendarPlace& other) const = default;
 };
 
 // The birth's place and zone; the birth's date and time play no part.

@@ -29,6 +29,7 @@
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/label_tabs.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/time_box.h"
@@ -66,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   CreateRefusalNote();
   NameControls();
   ConnectZoneFollowing();
+  ConnectCoordinateBoxes();
   LoadFixedTexts();
 
   Timer1 = new QTimer(this);
@@ -114,7 +116,7 @@ void TForm1::Timer1Timer() {
 void TForm1::Button1Click() {
   // A timer tick during a run must not start a second one over it.
   if (CalculationRunning()) return;
-  if (!TakeTypedInputs()) return;
+  if (!TakeTypedInputs() || !TakeCoordinates()) return;
   const frontend::BirthData birth = ReadBirthData();
   FollowPlaceOnCalendar(birth);
   horoscope_ = Calculate(birth);
@@ -131,21 +133,24 @@ frontend::BirthData TForm1::ReadBirthData() const {
   birth.time = DateTimePicker2->time();
   frontend::SetZoneOffsetMinutes(birth, SpinEdit13->minutes());
   birth.zoneName = FollowedZoneName();
-  birth.place = ComboBox1->currentText();
-  birth.latitude = {SpinEdit9->value(), SpinEdit10->value()};
-  birth.longitude = {SpinEdit11->value(), SpinEdit12->value()};
+  // Empty while the coordinates belong to no picked place (see ShowWhosePlace).
+  birth.place = ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString();
+  birth.latitude = frontend::CarriedMinutes(LatitudeOfBoxes());
+  birth.longitude = frontend::CarriedMinutes(LongitudeOfBoxes());
   return birth;
 }
 
 void TForm1::ComboBox1Change() {
   const auto coordinates =
       frontend::ParsePlaceValue(frontend::PlaceValue(placeList, ComboBox1->currentText()));
-  // A value that does not read as four whole numbers leaves the boxes as they were.
-  if (!coordinates) return;
-  SpinEdit9->setValue(coordinates->latitudeDegrees);
-  SpinEdit10->setValue(coordinates->latitudeMinutes);
-  SpinEdit11->setValue(coordinates->longitudeDegrees);
-  SpinEdit12->setValue(coordinates->longitudeMinutes);
+  // A value that does not read as four whole numbers leaves the boxes as they
+  // were, and the place box says whose they are.
+  if (!coordinates) {
+    ShowWhosePlace();
+    return;
+  }
+  picked_ = Picked{ComboBox1->currentIndex(), coordinates->latitude, coordinates->longitude};
+  ShowCoordinates(coordinates->latitude, coordinates->longitude);
   FollowZoneOfPlace();
 }
 

@@ -30,6 +30,7 @@ class QTimer;
 class LunarCalendarPage;
 class TOKBottomDlg;
 class TOKBottomDlg1;
+class TDegreesSpinEdit;
 class TDateBox;
 class TTimeBox;
 class TPlaceSearchPopup;
@@ -95,18 +96,19 @@ class TForm1 : public QWidget {
   // Birth place.
   QGroupBox* GroupBox1 = nullptr;
   QLabel* Label11 = nullptr;
-  TSpinEdit* SpinEdit9 = nullptr;  // latitude degrees, negative = south
+  TDegreesSpinEdit* SpinEdit9 = nullptr;  // latitude degrees, "-" = south
   QLabel* Label15 = nullptr;
   TSpinEdit* SpinEdit10 = nullptr;  // latitude minutes
   QLabel* Label13 = nullptr;
   QLabel* Label14 = nullptr;
-  TSpinEdit* SpinEdit11 = nullptr;  // longitude degrees, negative = west
+  TDegreesSpinEdit* SpinEdit11 = nullptr;  // longitude degrees, "-" = west
   QLabel* Label12 = nullptr;
   TSpinEdit* SpinEdit12 = nullptr;  // longitude minutes
   QLabel* Label16 = nullptr;
   QLabel* Label2 = nullptr;
   QComboBox* ComboBox1 = nullptr;
   TPlaceSearchPopup* PlaceSearch = nullptr;  // typing in ComboBox1 searches the list
+  QLabel* CoordinateNoteLabel = nullptr;     // why typed coordinates are refused
 
   QPlainTextEdit* Memo3 = nullptr;
   QPushButton* Button1 = nullptr;
@@ -272,6 +274,23 @@ class TForm1 : public QWidget {
   void EndZoneOfPlace(frontend::HandZone reason);
   void ShowZoneNote(const frontend::ZoneNote& note);
 
+  // The coordinate boxes; see Unit1_coordinates.cpp.
+  void ConnectCoordinateBoxes();
+  frontend::Coordinate LatitudeOfBoxes() const;
+  frontend::Coordinate LongitudeOfBoxes() const;
+  void ShowCoordinates(const frontend::Coordinate& latitude, const frontend::Coordinate& longitude);
+  // 60 minutes typed become the next degree at once.
+  void CarryFullDegrees();
+  // The place box shows the picked place while the boxes hold its
+  // coordinates, and that they were typed by hand otherwise.
+  void ShowWhosePlace();
+  // False, with the reason beside the boxes and the box marked, while a
+  // coordinate lies out of range.
+  bool CheckCoordinateRange();
+  // The same before a calculation or a save: false, with the focus on the
+  // refused coordinate's minutes, when one is out of range.
+  bool TakeCoordinates();
+
   // Keeping the window on its screen; see Unit1_screen.cpp.
   void KeepOnScreen();
 
@@ -279,6 +298,15 @@ class TForm1 : public QWidget {
   std::optional<frontend::Horoscope> horoscope_;
   // Opened at the first use: nothing is read or written before.
   std::unique_ptr<frontend::PersonStore> personStore_;
+
+  // The place last picked (its entry in the place box) and its coordinates;
+  // the box names it while the coordinate boxes hold these.
+  struct Picked {
+    int entry = -1;
+    frontend::Coordinate latitude;
+    frontend::Coordinate longitude;
+  };
+  std::optional<Picked> picked_;
 
   // The picked place's zone while the zone box follows it; invalid otherwise.
   QTimeZone followedZone_;

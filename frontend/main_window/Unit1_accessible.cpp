@@ -14,6 +14,7 @@
 #include "frontend/calendar_page/lunar_month_grid.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"

@@ -120,7 +120,7 @@ void TForm1::ShowStoreError() {
 
 void TForm1::SaveButtonClick() {
   // What is saved is what was typed, or nothing.
-  if (!TakeTypedInputs()) return;
+  if (!TakeTypedInputs() || !TakeCoordinates()) return;
   if (!personStore().Save(ReadBirthData())) {
     ShowStoreError();
     return;
@@ -144,14 +144,16 @@ void TForm1::OpenPerson(const frontend::BirthData& birth) {
   DateTimePicker1->setDate(birth.date);
   DateTimePicker2->setTime(birth.time);
   SpinEdit13->setMinutes(frontend::ZoneOffsetMinutes(birth));
-  // The place is shown by its saved name, from the list or the atlas; the
-  // coordinates are the saved ones in any case, since they may have been
-  // typed after picking it.
-  if (!birth.place.isEmpty()) ShowPlaceName(birth.place);
-  SpinEdit9->setValue(birth.latitude.degrees);
-  SpinEdit10->setValue(birth.latitude.minutes);
-  SpinEdit11->setValue(birth.longitude.degrees);
-  SpinEdit12->setValue(birth.longitude.minutes);
+  // The place is shown by its saved name, from the list or the atlas, as the
+  // owner of the saved coordinates; none when they were typed by hand.
+  if (birth.place.isEmpty()) {
+    picked_.reset();
+  } else {
+    ShowPlaceName(birth.place);
+    picked_ = Picked{ComboBox1->currentIndex(), birth.latitude, birth.longitude};
+  }
+  ShowCoordinates(birth.latitude, birth.longitude);
+  ShowWhosePlace();
   // A zone that followed the place follows it again, so the note says where it
   // came from; a typed one, or one the database now gives otherwise, stays as
   // it was saved.

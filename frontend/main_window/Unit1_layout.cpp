@@ -16,6 +16,7 @@
 #include "frontend/main_window/Unit1.h"
 #include "frontend/main_window/tab_rows.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/dropdown_list.h"
 #include "frontend/widgets/named.h"
 #include "frontend/widgets/spinedit.h"
@@ -196,12 +197,16 @@ void TForm1::CreatePlaceGroup() {
   GroupBox1->setGeometry(497, 0, 297, 100);
   FrameCaptionOnLine(GroupBox1);
   Label11 = MakeLabel(GroupBox1, "Label11", 61, 20, QStringLiteral("Широта"));
-  SpinEdit9 = MakeSpinEdit(GroupBox1, "SpinEdit9", {104, 16, 50, 22}, -90, 90, 55);
+  SpinEdit9 =
+      Named(new TDegreesSpinEdit(frontend::CoordinateAxis::kLatitude, 55, GroupBox1), "SpinEdit9");
+  SpinEdit9->setGeometry(104, 16, 50, 22);
   Label15 = MakeMark(GroupBox1, "Label15", 155, 13, QStringLiteral("°"));
   SpinEdit10 = MakeSpinEdit(GroupBox1, "SpinEdit10", {176, 16, 40, 22}, 0, 60, 45);
   Label13 = MakeMark(GroupBox1, "Label13", 218, 13, QStringLiteral("'"));
   Label14 = MakeLabel(GroupBox1, "Label14", 58, 43, QStringLiteral("Долгота"));
-  SpinEdit11 = MakeSpinEdit(GroupBox1, "SpinEdit11", {104, 38, 50, 22}, -180, 180, 37);
+  SpinEdit11 = Named(new TDegreesSpinEdit(frontend::CoordinateAxis::kLongitude, 37, GroupBox1),
+                     "SpinEdit11");
+  SpinEdit11->setGeometry(104, 38, 50, 22);
   Label12 = MakeMark(GroupBox1, "Label12", 155, 35, QStringLiteral("°"));
   SpinEdit12 = MakeSpinEdit(GroupBox1, "SpinEdit12", {176, 38, 40, 22}, 0, 60, 35);
   Label16 = MakeMark(GroupBox1, "Label16", 218, 35, QStringLiteral("'"));
@@ -212,7 +217,18 @@ void TForm1::CreatePlaceGroup() {
   ComboBox1->setMaxVisibleItems(12);
   // A plain list popup, so that twelve rows show whatever the style.
   ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  // Shown while the coordinates belong to no place of the list.
+  ComboBox1->setPlaceholderText(frontend::HandTypedPlaceText());
   connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+  // One line under the place box, across the group, like the zone's note.
+  CoordinateNoteLabel = Named(new QLabel(GroupBox1), "CoordinateNote");
+  CoordinateNoteLabel->setGeometry(8, 82, 281, 16);
+  QFont noteFont = CoordinateNoteLabel->font();
+  noteFont.setPointSize(8);
+  CoordinateNoteLabel->setFont(noteFont);
+  QPalette notePalette = CoordinateNoteLabel->palette();
+  notePalette.setColor(QPalette::WindowText, Qt::darkRed);
+  CoordinateNoteLabel->setPalette(notePalette);
   KeepLeftOf(Label11, SpinEdit9);
   KeepLeftOf(Label14, SpinEdit11);
   KeepLeftOf(Label2, ComboBox1);

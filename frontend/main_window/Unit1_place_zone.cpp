@@ -13,6 +13,7 @@
 #include "frontend/places/zone_offset.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/dropdown_list.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
@@ -37,15 +38,10 @@ void TForm1::LoadPlaceZones() {
 
 void TForm1::PickAtlasPlace(const frontend::AtlasPlace& place) {
   ShowPlaceName(place.name);
-  // Whole arc minutes with their sign into degrees and minutes. Within a
-  // degree of the equator or of Greenwich the degrees box holds 0, which has
-  // no side: 0° 8′ W shows as 0, 8 until the boxes can keep a side apart.
-  const auto degrees = [](int minutes) { return minutes / 60; };
-  const auto minutesOf = [](int minutes) { return std::abs(minutes) % 60; };
-  SpinEdit9->setValue(degrees(place.latitudeMinutes));
-  SpinEdit10->setValue(minutesOf(place.latitudeMinutes));
-  SpinEdit11->setValue(degrees(place.longitudeMinutes));
-  SpinEdit12->setValue(minutesOf(place.longitudeMinutes));
+  const frontend::Coordinate latitude = frontend::CoordinateFromArcMinutes(place.latitudeMinutes);
+  const frontend::Coordinate longitude = frontend::CoordinateFromArcMinutes(place.longitudeMinutes);
+  picked_ = Picked{ComboBox1->currentIndex(), latitude, longitude};
+  ShowCoordinates(latitude, longitude);
   FollowZone(place.zone);
 }
 
@@ -74,7 +70,8 @@ void TForm1::ConnectZoneFollowing() {
   connect(DateTimePicker2, &TTimeBox::timeChanged, this, &TForm1::ShowZoneOfPlace);
   connect(SpinEdit13, &TZoneSpinEdit::edited, this,
           [this] { EndZoneOfPlace(frontend::HandZone::kZoneTyped); });
-  for (TSpinEdit* box : {SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12}) {
+  for (TSpinEdit* box :
+       std::initializer_list<TSpinEdit*>{SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12}) {
     connect(box, &TSpinEdit::edited, this,
             [this] { EndZoneOfPlace(frontend::HandZone::kCoordinatesTyped); });
   }

@@ -37,6 +37,20 @@ const QStringList kVersion2 = {
     QStringLiteral("ALTER TABLE persons ADD COLUMN zone_name TEXT NOT NULL DEFAULT ''"),
 };
 
+// The side of each coordinate apart from its degrees, which from now on are
+// whole degrees without a sign: before, the sign lived in the degrees, and a
+// place less than one degree south or west (London, Quito) lost its side.
+const QStringList kVersion3 = {
+    QStringLiteral("ALTER TABLE persons ADD COLUMN latitude_south INTEGER NOT NULL DEFAULT 0"
+                   " CHECK (latitude_south IN (0, 1))"),
+    QStringLiteral("ALTER TABLE persons ADD COLUMN longitude_west INTEGER NOT NULL DEFAULT 0"
+                   " CHECK (longitude_west IN (0, 1))"),
+    QStringLiteral("UPDATE persons SET latitude_south = latitude_degrees < 0,"
+                   " latitude_degrees = abs(latitude_degrees),"
+                   " longitude_west = longitude_degrees < 0,"
+                   " longitude_degrees = abs(longitude_degrees)"),
+};
+
 std::optional<qlonglong> Number(QSqlDatabase& database, const QString& statement,
                                 QString* problem) {
   QSqlQuery query(database);
@@ -75,7 +89,7 @@ QString Refusal(QSqlDatabase& database, qlonglong version, qsizetype current, QS
 }  // namespace
 
 const std::vector<QStringList>& PersonSchemaSteps() {
-  static const std::vector<QStringList> steps = {kVersion1, kVersion2};
+  static const std::vector<QStringList> steps = {kVersion1, kVersion2, kVersion3};
   return steps;
 }
 

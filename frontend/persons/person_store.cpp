@@ -14,8 +14,10 @@
 #include <functional>
 
 #include "frontend/birth/russian_dates.h"
+#include "frontend/calculator_run/environment_paths.h"
 #include "frontend/persons/person_schema.h"
 #include "frontend/persons/store_error_text.h"
+#include "frontend/places/atlas_folding.h"
 
 namespace frontend {
 
@@ -46,6 +48,8 @@ QVariantList FieldsOf(const BirthData& birth) {
           birth.longitude.minutes,
           birth.zoneMinutes,
           Text(birth.zoneName),
+          int{birth.latitude.negative},
+          int{birth.longitude.negative},
           QDateTime::currentDateTimeUtc().toString(Qt::ISODate)};
 }
 
@@ -61,8 +65,8 @@ std::optional<SavedPerson> PersonOf(const QSqlQuery& row) {
   birth.time = QTime::fromString(row.value(6).toString(), Qt::ISODateWithMs);
   birth.zoneHours = row.value(7).toInt();
   birth.place = row.value(8).toString();
-  birth.latitude = {row.value(9).toInt(), row.value(10).toInt()};
-  birth.longitude = {row.value(11).toInt(), row.value(12).toInt()};
+  birth.latitude = {row.value(15).toBool(), row.value(9).toInt(), row.value(10).toInt()};
+  birth.longitude = {row.value(16).toBool(), row.value(11).toInt(), row.value(12).toInt()};
   birth.zoneMinutes = row.value(13).toInt();
   birth.zoneName = row.value(14).toString();
   // A row changed by hand into something that is no date cannot be opened.
@@ -96,8 +100,13 @@ PersonStore::~PersonStore() {
 }
 
 QString PersonStore::DefaultPath() {
+  if (!DefaultPathProblem().isEmpty()) return {};
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
          QStringLiteral("/persons.sqlite");
+}
+
+QString PersonStore::DefaultPathProblem() {
+  return UndecodableVariableProblem({"HOME", "XDG_DATA_HOME"});
 }
 
 bool PersonStore::Failed(const QString& what, const QSqlError& error, bool fileUnusable) {
@@ -124,6 +133,12 @@ bool PersonStore::Open(bool create) {
     return false;
   }
   if (open_) return true;
+  if (path_.isEmpty()) {
+    unusable_ = true;
+    unusableReason_ = lastError_ =
+        QStringLiteral("Сохраненные люди недоступны: %1.").arg(DefaultPathProblem());
+    return false;
+  }
   const QFileInfo file(path_);
   if (!file.exists() && !create) return true;
   if (file.exists() && !file.isFile()) {
@@ -179,7 +194,7 @@ std::optional<std::vector<SavedPerson>> PersonStore::List() {
   if (!query.exec(QStringLiteral(
           "SELECT id, surname, first_name, patronymic, sex, birth_date, birth_time, zone_hours,"
           " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes,"
-          " zone_minutes, zone_name FROM persons"))) {
+          " zone_minutes, zone_name, latitude_south, longitude_west FROM persons"))) {
     Failed(QStringLiteral("Не удалось прочитать сохраненных людей"), query.lastError());
     return std::nullopt;
   }
@@ -232,7 +247,8 @@ std::optional<qint64> PersonStore::Save(const BirthData& birth) {
         "SELECT id FROM persons WHERE surname = ? AND first_name = ? AND patronymic = ?"
         " AND sex = ? AND birth_date = ? AND birth_time = ? AND zone_hours = ? AND place = ?"
         " AND latitude_degrees = ? AND latitude_minutes = ? AND longitude_degrees = ?"
-        " AND longitude_minutes = ? AND zone_minutes = ? AND zone_name = ?"));
+        " AND longitude_minutes = ? AND zone_minutes = ? AND zone_name = ?"
+        " AND latitude_south = ? AND longitude_west = ?"));
     for (qsizetype i = 0; i + 1 < fields.size(); ++i) query.addBindValue(fields[i]);
     if (!query.exec()) return false;
     if (query.next()) {
@@ -243,8 +259,8 @@ std::optional<qint64> PersonStore::Save(const BirthData& birth) {
         QStringLiteral("INSERT INTO persons (surname, first_name, patronymic, sex, birth_date,"
                        " birth_time, zone_hours, place, latitude_degrees, latitude_minutes,"
                        " longitude_degrees, longitude_minutes, zone_minutes, zone_name,"
-                       " saved_at)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                       " latitude_south, longitude_west, saved_at)"
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value : fields) query.addBindValue(value);
     if (!query.exec()) return false;
     id = query.lastInsertId().toLongLong();
@@ -273,12 +289,14 @@ bool PersonStore::Remove(qint64 id) {
 }
 
 bool MatchesFilter(const BirthData& birth, const QString& typed) {
-  const QString haystack =
-      QStringList{birth.surname, birth.firstName, birth.patronymic, birth.place}.join(
-          QLatin1Char(' '));
+  // Read as the place search reads names: case, "ё" against "е" and the
+  // alphabet do not count.
+  const std::string haystack =
+      FoldTyped(QStringList{birth.surname, birth.firstName, birth.patronymic, birth.place}.join(
+          QLatin1Char(' ')));
   const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
   return std::all_of(words.begin(), words.end(), [&](const QString& word) {
-    return haystack.contains(word, Qt::CaseInsensitive);
+    return haystack.find(FoldTyped(word)) != std::string::npos;
   });
 }
 

@@ -35,7 +35,11 @@ class PersonStore {
 
   // persons.sqlite in the application's data directory
   // (QStandardPaths::AppDataLocation).
+  // Empty when the directory's path cannot be told from the environment (see
+  // DefaultPathProblem()).
   static QString DefaultPath();
+  // Why there is no default path, in Russian; empty when there is one.
+  static QString DefaultPathProblem();
   const QString& path() const { return path_; }
 
   // Every saved person, by surname, then first name and patronymic, in

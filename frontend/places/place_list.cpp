@@ -20,6 +20,15 @@ std::optional<int32_t> ReadWholeNumber(const QString& field) {
   return number;
 }
 
+// A sign followed by whole degrees, and whole minutes.
+std::optional<frontend::Coordinate> ReadFields(const QString& signedDegrees,
+                                               const QString& minutes) {
+  const auto degrees = ReadWholeNumber(signedDegrees.mid(1));
+  const auto arcMinutes = ReadWholeNumber(minutes);
+  if (!degrees || *degrees < 0 || !arcMinutes || *arcMinutes < 0) return std::nullopt;
+  return frontend::CarriedMinutes({signedDegrees.startsWith(u'-'), *degrees, *arcMinutes});
+}
+
 }  // namespace
 
 QStringList ReadPlaceList(const QByteArray& bytes) {
@@ -57,14 +66,10 @@ std::optional<PlaceCoordinates> ParsePlaceValue(const QString& value) {
   if (!text.startsWith(u'-')) text.prepend(u'+');
   if (text.size() < 8 || text.at(7) != u'-') text.insert(std::min<qsizetype>(7, text.size()), u'+');
 
-  const auto latitudeDegrees = ReadWholeNumber(text.mid(0, 3));
-  const auto latitudeMinutes = ReadWholeNumber(text.mid(4, 2));
-  const auto longitudeDegrees = ReadWholeNumber(text.mid(7, 4));
-  const auto longitudeMinutes = ReadWholeNumber(text.mid(12, 2));
-  if (!latitudeDegrees || !latitudeMinutes || !longitudeDegrees || !longitudeMinutes) {
-    return std::nullopt;
-  }
-  return PlaceCoordinates{*latitudeDegrees, *latitudeMinutes, *longitudeDegrees, *longitudeMinutes};
+  const auto latitude = ReadFields(text.mid(0, 3), text.mid(4, 2));
+  const auto longitude = ReadFields(text.mid(7, 4), text.mid(12, 2));
+  if (!latitude || !longitude) return std::nullopt;
+  return PlaceCoordinates{*latitude, *longitude};
 }
 
 }  // namespace frontend

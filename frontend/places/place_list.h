@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "frontend/places/coordinate.h"
+
 namespace frontend {
 
 struct PlaceCoordinates {
-  int32_t latitudeDegrees = 0;  // negative = south
-  int32_t latitudeMinutes = 0;
-  int32_t longitudeDegrees = 0;  // negative = west
-  int32_t longitudeMinutes = 0;
+  Coordinate latitude;
+  Coordinate longitude;
 };
 
 // The list's Windows-1251 bytes as lines, in file order.
@@ -32,7 +32,8 @@ QString PlaceValue(const QStringList& places, const QString& name);
 // Reads a value such as "53,54<TAB>027,34" or "-34,36<TAB>-058,27". Signs are
 // normalised first, then the fields are cut at fixed positions: sign and
 // latitude degrees, latitude minutes, sign and longitude degrees, longitude
-// minutes. Nothing when any field is not a whole number.
+// minutes. The sign is read apart from the degrees, so "-00,10" is 0°10'
+// south. Nothing when any field is not a whole number.
 std::optional<PlaceCoordinates> ParsePlaceValue(const QString& value);
 
 }  // namespace frontend

@@ -5,6 +5,19 @@
 
 #include "frontend/widgets/place_search_popup.h"
 
+void TDropDownList::SetSearch(TPlaceSearchPopup* search) {
+  search_ = search;
+  connect(search_, &TPlaceSearchPopup::wholeListWanted, this, [this] { QComboBox::showPopup(); });
+}
+
+void TDropDownList::showPopup() {
+  if (search_ == nullptr) {
+    QComboBox::showPopup();
+    return;
+  }
+  search_->Type(QString());
+}
+
 void TDropDownList::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   const bool typing = !text.isEmpty() && text.at(0).isPrint() &&

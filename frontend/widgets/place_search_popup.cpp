@@ -59,6 +59,7 @@ TPlaceSearchPopup::TPlaceSearchPopup(QComboBox* places)
   layout->addWidget(text_);
   layout->addWidget(below_);
   text_->installEventFilter(this);
+  nothingFound_->installEventFilter(this);
   connect(text_, &QLineEdit::textEdited, this, &TPlaceSearchPopup::ShowMatches);
   connect(matches_, &QListView::clicked, this, &TPlaceSearchPopup::PickCurrent);
 }
@@ -85,7 +86,26 @@ QString TPlaceSearchPopup::RowText(const frontend::AtlasPlace& place,
   return text + QStringLiteral(", ") + place.country;
 }
 
+bool TPlaceSearchPopup::nothingTyped() const {
+  return text_->text().trimmed().isEmpty();
+}
+
+void TPlaceSearchPopup::ShowWholeList() {
+  hide();
+  places_->setFocus();
+  emit wholeListWanted();
+}
+
 void TPlaceSearchPopup::ShowMatches() {
+  // Opened by a click, before anything is typed: the way to the whole list.
+  if (nothingTyped()) {
+    found_.clear();
+    model_->setStringList({});
+    below_->setCurrentWidget(nothingFound_);
+    nothingFound_->setText(QStringLiteral(
+        "Введите начало названия места. Весь список мест — клавиша ↓ или щелчок здесь."));
+    return;
+  }
   const frontend::Atlas* atlas = frontend::BuiltinAtlas();
   found_ = atlas != nullptr ? atlas->Find(text_->text(), kMostRows) : QList<frontend::AtlasMatch>();
   QStringList rows;
@@ -119,10 +139,18 @@ void TPlaceSearchPopup::PickCurrent() {
 }
 
 bool TPlaceSearchPopup::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == nothingFound_ && event->type() == QEvent::MouseButtonRelease && nothingTyped()) {
+    ShowWholeList();
+    return true;
+  }
   if (watched != text_ || event->type() != QEvent::KeyPress) {
     return QFrame::eventFilter(watched, event);
   }
   auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Down && nothingTyped()) {
+    ShowWholeList();
+    return true;
+  }
   if (MovesInTheList(key->key())) {
     QApplication::sendEvent(matches_, key);
     return true;

@@ -41,6 +41,8 @@ class TPlaceSearchPopup : public QFrame {
 
  signals:
   void placePicked(const frontend::AtlasPlace& place);
+  // Asked, with nothing typed yet, for the place box's whole list.
+  void wholeListWanted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +51,8 @@ class TPlaceSearchPopup : public QFrame {
   void ShowMatches();
   void PickCurrent();
   void PlaceOverTheBox();
+  bool nothingTyped() const;
+  void ShowWholeList();
 
   QComboBox* places_;
   QList<frontend::AtlasMatch> found_;  // the matches shown, in order

@@ -213,13 +213,32 @@ TEST_F(ParamsTest, AcceptedValues) {
   const CoordinateRecord full3 = load(7, "-37.35.15").birth.moment.place;
   EXPECT_EQ(full3.longitude, -((37 * 60 + 35) * 60 + 15));
   EXPECT_EQ(full3.longitudeKind, CoordinateKind::kFull);
-  // The sign belongs to the degrees: -0.30 is 0 degrees 30 minutes north.
-  EXPECT_EQ(load(6, "-0.30").birth.moment.place.latitude, 30 * 60);
 
   EXPECT_EQ(load(8, "120").numberOfMonths, 120);
   EXPECT_EQ(load(8, "$78").numberOfMonths, 120);
   EXPECT_FALSE(load(9, "all").progressed);
   EXPECT_TRUE(load(9, "Progressed").progressed);
+}
+
+// A minus before the degrees gives the side of the world even when the
+// degrees are 0: London lies 8' west of Greenwich, Quito 10' south.
+TEST_F(ParamsTest, MinusBeforeZeroDegreesKeepsTheSide) {
+  struct Case {
+    int line;
+    const char* text;
+    int32_t arcseconds;
+  };
+  const Case cases[] = {
+      {6, "-0.10", -10 * 60}, {6, "0.10", 10 * 60},     {6, "-00.10", -10 * 60},
+      {7, "-0.08", -8 * 60},  {7, "-000.13", -13 * 60}, {7, "0.08", 8 * 60},
+      {7, "-0.0.30", -30},    {6, "-1.30", -(90 * 60)}, {7, "-0", 0},
+  };
+  for (const Case& c : cases) {
+    const LoadOutcome outcome = LoadWith(c.line, c.text);
+    ASSERT_TRUE(outcome.ok) << c.text << ": " << outcome.message;
+    const CoordinateRecord& place = outcome.parameters.birth.moment.place;
+    EXPECT_EQ(c.line == 6 ? place.latitude : place.longitude, c.arcseconds) << c.text;
+  }
 }
 
 TEST_F(ParamsTest, FirstInvalidLineWins) {

@@ -65,8 +65,14 @@ TEST(TableFormat, CoordinateTexts) {
             "-180\xF8"
             "00'");
   EXPECT_EQ(CoordinateText(CoordinateKind::kPartial, -30 * 60),
+            "  -0\xF8"
+            "30'");  // south or west of 0 degrees keeps its sign
+  EXPECT_EQ(CoordinateText(CoordinateKind::kFull, -8 * 60 - 5),
+            "  -0\xF8"
+            "08'05\"");
+  EXPECT_EQ(CoordinateText(CoordinateKind::kPartial, 30 * 60),
             "   0\xF8"
-            "30'");  // no sign between -1 and 0 degrees
+            "30'");
   EXPECT_EQ(CoordinateText(CoordinateKind::kNone, 1234), "");
 }
 

@@ -83,7 +83,8 @@ TEST_F(ComposeTest, WorkedExample) {
 
 TEST_F(ComposeTest, EmptyLunarDayStillComposesTheSolarHalf) {
   const Composition c = Run(2026, 12, 6, "");
-  EXPECT_EQ(c.worldCircle, (Lines{std::string("Вы родились в 3-м круге мира "), "circle 3"}));
+  EXPECT_EQ(c.worldCircle.size(), 2u);
+  EXPECT_EQ(c.worldCircle.back(), "circle 3");
   EXPECT_EQ(c.lunarDayCaption, std::string("Лунный день рождения определить не удалось"));
   EXPECT_TRUE(c.lunarVerse.empty());
   EXPECT_TRUE(c.health.empty());
@@ -99,7 +100,7 @@ TEST_F(ComposeTest, LunarDayOutsideTheTableMatchesNothing) {
   for (const char* lunarDay : {"31", "0", "01", " 5", "#"}) {
     SCOPED_TRACE(lunarDay);
     const Composition c = Run(2026, 12, 6, lunarDay);
-    EXPECT_EQ(c.worldCircle.front(), std::string("Вы родились в 3-м круге мира "));
+    EXPECT_NE(c.worldCircle.front().find("Мир рождения определить не удалось"), std::string::npos);
     EXPECT_EQ(c.lunarDayCaption,
               std::string("Дата рождения приходится на ") + lunarDay + "-й лунный день");
     EXPECT_TRUE(c.lunarVerse.empty());
@@ -108,6 +109,25 @@ TEST_F(ComposeTest, LunarDayOutsideTheTableMatchesNothing) {
     EXPECT_TRUE(c.knife.empty());
     EXPECT_EQ(c.treeSignPublic, (Lines{"public 88"}));
     EXPECT_EQ(c.weekDay.size(), 12u);
+  }
+}
+
+// Without a world the line must not end where the world's name should stand:
+// it says that the world is unknown, and why.
+TEST_F(ComposeTest, MissingWorldIsSaidWithItsReason) {
+  struct Case {
+    const char* lunarDay;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"", "лунного дня"},
+      {"31", "таблице миров"},
+  };
+  for (const Case& c : cases) {
+    const std::string line = Run(2026, 12, 6, c.lunarDay).worldCircle.front();
+    EXPECT_EQ(line.rfind("Вы родились в 3-м круге мира. Мир рождения определить не удалось", 0), 0u)
+        << line;
+    EXPECT_NE(line.find(c.reason), std::string::npos) << line;
   }
 }
 

@@ -16,8 +16,8 @@ inline BirthData ExampleBirth() {
   birth.time = QTime(8, 5);
   birth.zoneHours = 3;
   birth.place = QStringLiteral("Минск");
-  birth.latitude = {53, 54};
-  birth.longitude = {27, 34};
+  birth.latitude = {false, 53, 54};
+  birth.longitude = {false, 27, 34};
   return birth;
 }
 

@@ -164,6 +164,29 @@ def build(cities, catalogue, zone_table):
     return "\n".join(header + rows) + "\n", stats, len(rows)
 
 
+# Region names the catalogue gives in Latin letters or with a capital on the
+# generic word ("Витебская Область"); Russian writes "Витебская область".
+REGION_NAMES = {
+    "BY.01": "Брестская область",
+    "BY.02": "Гомельская область",
+    "KG.03": "Джалал-Абадская область",
+    "KG.07": "Иссык-Кульская область",
+    "KZ.09": "Мангистауская область",
+    "KZ.11": "Павлодарская область",
+    "KZ.13": "Костанайская область",
+    "KZ.14": "Кызылординская область",
+}
+GENERIC_WORDS = ("Область", "Район", "Острова")
+
+
+def russian_region(code, name):
+    """The region's name as Russian writes it."""
+    if code in REGION_NAMES:
+        return REGION_NAMES[code]
+    words = name.split(" ")
+    return " ".join(words[:1] + [w.lower() if w in GENERIC_WORDS else w for w in words[1:]])
+
+
 def read_catalogue(path):
     """Every entry of the Russian GeoNames catalogue: place ids, country codes
     ("BY") and first-level regions ("BY.05") -> Russian name."""
@@ -179,6 +202,8 @@ def read_catalogue(path):
         key = string(originals, index)
         if key and not key.isdigit():
             names[key] = clean(string(translations, index))
+            if "." in key:
+                names[key] = russian_region(key, names[key])
     return names
 
 

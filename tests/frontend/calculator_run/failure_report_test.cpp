@@ -1,6 +1,7 @@
 #include "frontend/calculator_run/failure_report.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>

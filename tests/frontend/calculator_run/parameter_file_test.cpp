@@ -13,16 +13,14 @@ TEST(ParameterFileText, WritesTheTenLinesWithPlainNumbers) {
   input.hour = 5;
   input.minute = 7;
   input.timeZone = 3;
-  input.latitudeDegrees = 55;
-  input.latitudeMinutes = 45;
-  input.longitudeDegrees = 37;
-  input.longitudeMinutes = 35;
+  input.latitude = {false, 55, 45};
+  input.longitude = {false, 37, 35};
   EXPECT_EQ(ParameterFileText(input, "/tmp/velunor-0/~moon1.out"),
             "Autocreated\r\n7.3.1985\r\n5:7\r\n3\r\n\r\n55.45\r\n37.35\r\n2\r\na\r\n"
             "/tmp/velunor-0/~moon1.out\r\n");
 }
 
-TEST(ParameterFileText, SignsBelongToDegreesAndZoneOnly) {
+TEST(ParameterFileText, SouthAndWestHaveAMinusEvenAtZeroDegrees) {
   CalculatorInput input;
   input.day = 31;
   input.month = 12;
@@ -30,47 +28,44 @@ TEST(ParameterFileText, SignsBelongToDegreesAndZoneOnly) {
   input.hour = 23;
   input.minute = 0;
   input.timeZone = -5;
-  input.latitudeDegrees = -34;  // Buenos Aires
-  input.latitudeMinutes = 36;
-  input.longitudeDegrees = 0;  // a western longitude below one degree has lost its sign
-  input.longitudeMinutes = 13;
+  input.latitude = {true, 34, 36};  // Buenos Aires
+  input.longitude = {true, 0, 13};  // Accra, west of Greenwich by less than a degree
   const std::string text = ParameterFileText(input, "out");
   EXPECT_EQ(text,
-            "Autocreated\r\n31.12.2001\r\n23:0\r\n-5\r\n\r\n-34.36\r\n0.13\r\n2\r\na\r\nout\r\n");
+            "Autocreated\r\n31.12.2001\r\n23:0\r\n-5\r\n\r\n-34.36\r\n-0.13\r\n2\r\na\r\nout\r\n");
 }
 
 // The minutes boxes go up to 60, which the calculator refuses: 60 minutes are
 // the next whole degree, away from zero, and only then is the limit checked.
 TEST(CarryWholeDegrees, CarriesSixtyMinutesThenChecksTheLimits) {
+  constexpr bool S = true;  // south or west
+  constexpr bool N = false;
   const struct {
-    int32_t typed[4];    // latitude degrees, minutes, longitude degrees, minutes
-    int32_t carried[4];  // as sent, when accepted
+    Coordinate typed[2];    // latitude, longitude
+    Coordinate carried[2];  // as sent, when accepted
     CoordinateProblem problem;
   } cases[] = {
-      {{55, 60, 37, 60}, {56, 0, 38, 0}, CoordinateProblem::kNone},
-      {{-55, 60, -179, 60}, {-56, 0, -180, 0}, CoordinateProblem::kNone},
-      {{0, 60, 0, 59}, {1, 0, 0, 59}, CoordinateProblem::kNone},
-      {{89, 60, 180, 0}, {90, 0, 180, 0}, CoordinateProblem::kNone},
-      {{90, 30, 0, 0}, {}, CoordinateProblem::kLatitude},
-      {{-90, 1, 0, 0}, {}, CoordinateProblem::kLatitude},
-      {{90, 60, 0, 0}, {}, CoordinateProblem::kLatitude},
-      {{0, 0, 180, 10}, {}, CoordinateProblem::kLongitude},
-      {{0, 0, -180, 60}, {}, CoordinateProblem::kLongitude},
-      {{90, 30, 180, 10}, {}, CoordinateProblem::kLatitude},
+      {{{N, 55, 60}, {N, 37, 60}}, {{N, 56, 0}, {N, 38, 0}}, CoordinateProblem::kNone},
+      {{{S, 55, 60}, {S, 179, 60}}, {{S, 56, 0}, {S, 180, 0}}, CoordinateProblem::kNone},
+      {{{N, 0, 60}, {N, 0, 59}}, {{N, 1, 0}, {N, 0, 59}}, CoordinateProblem::kNone},
+      {{{S, 0, 60}, {S, 0, 59}}, {{S, 1, 0}, {S, 0, 59}}, CoordinateProblem::kNone},
+      {{{N, 89, 60}, {N, 180, 0}}, {{N, 90, 0}, {N, 180, 0}}, CoordinateProblem::kNone},
+      {{{N, 90, 30}, {}}, {}, CoordinateProblem::kLatitude},
+      {{{S, 90, 1}, {}}, {}, CoordinateProblem::kLatitude},
+      {{{N, 90, 60}, {}}, {}, CoordinateProblem::kLatitude},
+      {{{}, {N, 180, 10}}, {}, CoordinateProblem::kLongitude},
+      {{{}, {S, 180, 60}}, {}, CoordinateProblem::kLongitude},
+      {{{N, 90, 30}, {N, 180, 10}}, {}, CoordinateProblem::kLatitude},
   };
   for (const auto& c : cases) {
     CalculatorInput input;
-    input.latitudeDegrees = c.typed[0];
-    input.latitudeMinutes = c.typed[1];
-    input.longitudeDegrees = c.typed[2];
-    input.longitudeMinutes = c.typed[3];
-    SCOPED_TRACE(::testing::PrintToString(c.typed));
+    input.latitude = c.typed[0];
+    input.longitude = c.typed[1];
+    SCOPED_TRACE(CalculatorCoordinateText(c.typed[0]) + " " + CalculatorCoordinateText(c.typed[1]));
     EXPECT_EQ(CarryWholeDegrees(input), c.problem);
     if (c.problem != CoordinateProblem::kNone) continue;
-    EXPECT_EQ(input.latitudeDegrees, c.carried[0]);
-    EXPECT_EQ(input.latitudeMinutes, c.carried[1]);
-    EXPECT_EQ(input.longitudeDegrees, c.carried[2]);
-    EXPECT_EQ(input.longitudeMinutes, c.carried[3]);
+    EXPECT_EQ(input.latitude, c.carried[0]);
+    EXPECT_EQ(input.longitude, c.carried[1]);
   }
 }
 

@@ -1,10 +1,16 @@
 // `velunor --text` and `--json` as a script runs them: the worked example of
 // the lunar calculation, and bad options.
+#include <sys/stat.h>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -47,7 +53,66 @@ class CommandLineE2eTest : public QObject {
   void jsonOfTheWorkedExample();
   void theZoneOfThePlaceIsTakenWhenNoneIsGiven();
   void badOptionsPrintNothingAndFail();
+  void aPlaceJustWestOfGreenwichStaysWest();
+  void pathsThatAreNotUtf8AreRefusedNotReplaced();
 };
+
+void CommandLineE2eTest::aPlaceJustWestOfGreenwichStaysWest() {
+  const Run run = Velunor(
+      QStringList{QStringLiteral("--json"), QStringLiteral("--place"), QStringLiteral("London")} +
+      kMinsk1990.mid(0, 6));
+  QCOMPARE(run.exitCode, 0);
+  const QJsonObject birth =
+      QJsonDocument::fromJson(run.out.toUtf8()).object()[QStringLiteral("birth")].toObject();
+  QCOMPARE(birth[QStringLiteral("longitude")].toObject()[QStringLiteral("arcMinutes")].toInt(), -8);
+  QCOMPARE(birth[QStringLiteral("latitude")].toObject()[QStringLiteral("arcMinutes")].toInt(),
+           51 * 60 + 31);
+}
+
+// HOME and TMPDIR holding a byte that is not UTF-8: the program must not
+// make and use a directory of another name beside them.
+void CommandLineE2eTest::pathsThatAreNotUtf8AreRefusedNotReplaced() {
+  QTemporaryDir root;
+  const QByteArray base = QFile::encodeName(root.path());
+  const QByteArray home = base + "/home\xff";
+  const QByteArray temporary = base + "/tmp\xff";
+  QVERIFY(QDir().mkpath(QFile::decodeName(base)));
+  QVERIFY(::mkdir(home.constData(), 0700) == 0 && ::mkdir(temporary.constData(), 0700) == 0);
+  // Raw bytes: QProcessEnvironment would decode them, so the program inherits
+  // ours, set for the moment.
+  const QByteArray names[] = {"HOME",          "TMPDIR",  "XDG_RUNTIME_DIR", "XDG_CACHE_HOME",
+                              "XDG_DATA_HOME", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+  std::vector<std::pair<QByteArray, std::optional<QByteArray>>> saved;
+  for (const QByteArray& name : names) {
+    saved.emplace_back(name, qEnvironmentVariableIsSet(name.constData())
+                                 ? std::optional<QByteArray>(qgetenv(name.constData()))
+                                 : std::nullopt);
+    qunsetenv(name.constData());
+  }
+  qputenv("HOME", home);
+  qputenv("TMPDIR", temporary);
+  QProcess program;
+  program.start(QStringLiteral(VELUNOR_PROGRAM),
+                QStringList{QStringLiteral("--text")} + kMinsk1990.mid(0, 8));
+  program.waitForFinished(120'000);
+  for (const auto& [name, value] : saved) {
+    if (value)
+      qputenv(name.constData(), *value);
+    else
+      qunsetenv(name.constData());
+  }
+  const QString err = QString::fromUtf8(program.readAllStandardError());
+  // The lunar day cannot be had, and the reason names the variable.
+  QCOMPARE(program.exitCode(), 3);
+  QVERIFY2(err.contains(QStringLiteral("TMPDIR")), qPrintable(err));
+  QVERIFY2(err.contains(QStringLiteral("HOME")), qPrintable(err));
+  // No directory was made with U+FFFD (EF BF BD) in place of the byte.
+  const QStringList made =
+      QDir(QFile::decodeName(base)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  for (const QString& name : made) {
+    QVERIFY2(!QFile::encodeName(name).contains("\xef\xbf\xbd"), qPrintable(name));
+  }
+}
 
 void CommandLineE2eTest::textOfTheWorkedExample() {
   const Run run = Velunor(QStringList{QStringLiteral("--text")} + kMinsk1990);
@@ -111,10 +176,11 @@ void CommandLineE2eTest::theZoneOfThePlaceIsTakenWhenNoneIsGiven() {
 }
 
 void CommandLineE2eTest::badOptionsPrintNothingAndFail() {
-  const struct {
+  struct Case {
     QStringList arguments;
     QString named;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {{QStringLiteral("--text"), QStringLiteral("--zone"), QStringLiteral("3")},
        QStringLiteral("--date")},
       {{QStringLiteral("--texts")}, QStringLiteral("--texts")},
@@ -122,6 +188,19 @@ void CommandLineE2eTest::badOptionsPrintNothingAndFail() {
            kMinsk1990.mid(0, 4) + kMinsk1990.mid(6),
        QStringLiteral("--zone")},
   };
+  // Coordinates a minute beyond their limit: refused, nothing calculated.
+  for (const char* latitude : {"90:01", "-90:01"}) {
+    cases.push_back({QStringList{QStringLiteral("--text"), QStringLiteral("--latitude"),
+                                 QString::fromLatin1(latitude), QStringLiteral("--longitude"),
+                                 QStringLiteral("0")} +
+                         kMinsk1990.mid(0, 6),
+                     QString::fromLatin1(latitude)});
+  }
+  cases.push_back(
+      {QStringList{QStringLiteral("--json"), QStringLiteral("--latitude"), QStringLiteral("0"),
+                   QStringLiteral("--longitude"), QStringLiteral("180:01")} +
+           kMinsk1990.mid(0, 6),
+       QStringLiteral("180:01")});
   for (const auto& bad : cases) {
     const Run run = Velunor(bad.arguments);
     QCOMPARE(run.exitCode, 2);

@@ -56,10 +56,8 @@ TEST_F(CommandLineTest, CoordinatesStandAloneOrReplaceThePlaces) {
   ASSERT_TRUE(alone.request.has_value()) << alone.error.toStdString();
   EXPECT_EQ(alone.request->format, HoroscopeFormat::kJson);
   EXPECT_EQ(alone.request->birth.place, QString());
-  EXPECT_EQ(alone.request->birth.latitude.degrees, -34);
-  EXPECT_EQ(alone.request->birth.latitude.minutes, 36);
-  EXPECT_EQ(alone.request->birth.longitude.degrees, -58);
-  EXPECT_EQ(alone.request->birth.longitude.minutes, 0);
+  EXPECT_EQ(alone.request->birth.latitude, (Coordinate{true, 34, 36}));
+  EXPECT_EQ(alone.request->birth.longitude, (Coordinate{true, 58, 0}));
   EXPECT_EQ(alone.request->birth.sex, Sex::kMale);
 
   const auto both = Parse(
@@ -68,6 +66,36 @@ TEST_F(CommandLineTest, CoordinatesStandAloneOrReplaceThePlaces) {
   ASSERT_TRUE(both.request.has_value()) << both.error.toStdString();
   EXPECT_EQ(both.request->birth.place, QStringLiteral("Дача"));
   EXPECT_EQ(both.request->birth.latitude.degrees, 54);
+}
+
+// Less than a degree south or west keeps its side; 60 minutes are a degree;
+// coordinates other than the named place's are no longer that place's.
+TEST_F(CommandLineTest, CoordinatesKeepTheirSideAndTheirPlaceOnlyWhileTheyAreItsOwn) {
+  const struct {
+    const char* options;
+    Coordinate latitude;
+    Coordinate longitude;
+    const char* place;
+  } cases[] = {
+      {"--latitude 51:31 --longitude -0:08", {false, 51, 31}, {true, 0, 8}, ""},
+      {"--latitude -0:13 --longitude -78:30", {true, 0, 13}, {true, 78, 30}, ""},
+      {"--latitude 45:60 --longitude 0:60", {false, 46, 0}, {false, 1, 0}, ""},
+      {"--place London", {false, 51, 31}, {true, 0, 8}, "London"},
+      {"--place Минск --latitude 53:54 --longitude 27:34",
+       {false, 53, 54},
+       {false, 27, 34},
+       "Минск"},
+      {"--place Минск --latitude 53:00 --longitude 27:34", {false, 53, 0}, {false, 27, 34}, ""},
+  };
+  for (const auto& c : cases) {
+    const std::string options =
+        std::string("--text --date 1990-05-17 --time 14:30 --zone 3 ") + c.options;
+    const auto parsed = Parse(options.c_str());
+    ASSERT_TRUE(parsed.request.has_value()) << c.options << ": " << parsed.error.toStdString();
+    EXPECT_EQ(parsed.request->birth.latitude, c.latitude) << c.options;
+    EXPECT_EQ(parsed.request->birth.longitude, c.longitude) << c.options;
+    EXPECT_EQ(parsed.request->birth.place, QString::fromUtf8(c.place)) << c.options;
+  }
 }
 
 TEST_F(CommandLineTest, TheZoneIsReadAsTheWindowsZoneBoxReadsIt) {
@@ -171,10 +199,14 @@ TEST_F(CommandLineTest, EveryMistakeIsNamed) {
                     "--longitude 0")
                 .find("91:00"),
             std::string::npos);
-  // Less than a degree south has no form: the sign is carried by the degrees.
-  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --latitude -0:30 "
+  // Beyond the limit by a minute: refused, not calculated.
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --latitude 90:01 "
                     "--longitude 0")
-                .find("-0:30"),
+                .find("90:01"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --latitude 0 "
+                    "--longitude -180:01")
+                .find("-180:01"),
             std::string::npos);
   EXPECT_NE(
       ErrorOf("--text --date 1990-05-17 --time 14:30 --zone 3 --place Минск --sex x").find("--sex"),

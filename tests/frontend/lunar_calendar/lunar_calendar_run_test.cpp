@@ -30,8 +30,8 @@ CalendarPlace Place(const char* name, int32_t latitudeDegrees, int32_t latitudeM
   return {QString::fromUtf8(name),
           zoneMinutes,
           {},
-          {latitudeDegrees, latitudeMinutes},
-          {longitudeDegrees, longitudeMinutes}};
+          {latitudeDegrees < 0, std::abs(latitudeDegrees), latitudeMinutes},
+          {longitudeDegrees < 0, std::abs(longitudeDegrees), longitudeMinutes}};
 }
 
 const CalendarPlace kMinsk = Place("Минск", 53, 54, 27, 34);
@@ -267,7 +267,7 @@ TEST_F(CalendarMonths, TheFirstAndLastMonthsOfTheRangeAreComputedAndNoneBeyond) 
 TEST_F(CalendarMonths, AFailureComesWithItsReason) {
   const Answer badLatitude = Compute(Place("", 90, 60, 27, 34), {2026, 12});
   EXPECT_EQ(badLatitude.month, nullptr);
-  EXPECT_TRUE(badLatitude.failure.contains(QStringLiteral("Широта 90°60'")))
+  EXPECT_TRUE(badLatitude.failure.contains(QStringLiteral("Широта 90° 60′")))
       << badLatitude.failure.toStdString();
 
   CalculatorFiles none;

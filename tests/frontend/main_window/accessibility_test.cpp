@@ -18,6 +18,7 @@
 #include "frontend/dialogs/person_dialogs.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/resources/qt_translations.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "tests/frontend/find_widget.h"
 
 namespace {

@@ -28,6 +28,7 @@
 #include "frontend/main_window/Unit1.h"
 #include "frontend/persons/person_store.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/time_box.h"
 #include "frontend/widgets/zone_spinedit.h"

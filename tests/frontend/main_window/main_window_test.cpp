@@ -23,6 +23,7 @@
 #include "frontend/main_window/tab_rows.h"
 #include "frontend/resources/resources.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/time_box.h"
@@ -302,8 +303,12 @@ class MainWindowTest : public QObject {
     // 58.37723 W rather than the list's 34° 36′ S 58° 27′ W.
     QCOMPARE(places->currentText(), QStringLiteral("Буэнос-Айрес"));
     QCOMPARE(Coordinates(w), (QList<int32_t>{-34, 37, -58, 23}));
-    // The whole list still opens from the box, without the atlas's place.
+    // The whole list is still reachable: the box opens the search, and the
+    // down key there, before anything is typed, the list.
     places->showPopup();
+    QTRY_VERIFY(search->isVisible());
+    QVERIFY(!places->view()->isVisible());
+    QTest::keyClick(search->text(), Qt::Key_Down);
     QTRY_VERIFY(places->view()->isVisible());
     auto* list = qobject_cast<QListView*>(places->view());
     QVERIFY(list != nullptr);

@@ -17,6 +17,7 @@
 #include "frontend/calculator_run/lunar_day_of_birth.h"
 #include "frontend/main_window/Unit1.h"
 #include "frontend/widgets/date_box.h"
+#include "frontend/widgets/degrees_spinedit.h"
 #include "frontend/widgets/place_search_popup.h"
 #include "frontend/widgets/spinedit.h"
 #include "frontend/widgets/time_box.h"

@@ -31,8 +31,8 @@ BirthData Person(const QString& surname, const QString& firstName) {
   birth.time = QTime(14, 30);
   birth.zoneHours = 3;
   birth.place = QStringLiteral("Минск");
-  birth.latitude = {53, 54};
-  birth.longitude = {27, 34};
+  birth.latitude = {false, 53, 54};
+  birth.longitude = {false, 27, 34};
   return birth;
 }
 
@@ -118,8 +118,8 @@ TEST_F(PersonStoreTest, EveryFieldComesBackAndTheListIsInAlphabeticalOrder) {
   south.time = QTime(0, 0, 59, 250);
   south.zoneHours = -12;
   south.place = QStringLiteral("Буэнос-Айрес");
-  south.latitude = {-34, 36};
-  south.longitude = {-58, 60};
+  south.latitude = {true, 34, 36};
+  south.longitude = {true, 58, 60};
   {
     PersonStore store(path_);
     for (const BirthData& birth : {Person(QStringLiteral("Яковлев"), QStringLiteral("Олег")), south,
@@ -146,10 +146,21 @@ TEST_F(PersonStoreTest, EveryFieldComesBackAndTheListIsInAlphabeticalOrder) {
   EXPECT_EQ(back.zoneHours, -12);
   EXPECT_EQ(back.place, south.place);
   EXPECT_EQ(back.patronymic, south.patronymic);
-  EXPECT_EQ(back.latitude.degrees, -34);
-  EXPECT_EQ(back.latitude.minutes, 36);
-  EXPECT_EQ(back.longitude.degrees, -58);
-  EXPECT_EQ(back.longitude.minutes, 60);
+  EXPECT_EQ(back.latitude, south.latitude);
+  EXPECT_EQ(back.longitude, south.longitude);
+}
+
+// Less than one degree south or west comes back south or west: London, Quito.
+TEST_F(PersonStoreTest, TheSideOfACoordinateComesBackWhereTheDegreesAreZero) {
+  BirthData london = Person(QStringLiteral("Смит"), QStringLiteral("Джон"));
+  london.latitude = {true, 0, 10};  // with Quito's latitude
+  london.longitude = {true, 0, 8};
+  ASSERT_TRUE(PersonStore(path_).Save(london));
+  PersonStore reopened(path_);
+  const auto persons = reopened.List();
+  ASSERT_TRUE(persons && persons->size() == 1);
+  EXPECT_EQ(persons->front().birth.latitude, london.latitude);
+  EXPECT_EQ(persons->front().birth.longitude, london.longitude);
 }
 
 TEST_F(PersonStoreTest, SavingTheSamePersonAgainKeepsOneRenameAndDeleteChangeOnlyTheirOwn) {
@@ -205,8 +216,9 @@ TEST_F(PersonStoreTest, TheStoreReadsAVersion1File) {
   const BirthData& birth = persons->front().birth;
   EXPECT_EQ(birth.date, (CivilDate{1985, 12, 31}));
   EXPECT_EQ(birth.time, QTime(23, 59, 59));
-  EXPECT_EQ(birth.latitude.degrees, -12);
-  EXPECT_EQ(birth.longitude.minutes, 2);
+  // The sign that lived in the degrees is now the side apart from them.
+  EXPECT_EQ(birth.latitude, (Coordinate{true, 12, 3}));
+  EXPECT_EQ(birth.longitude, (Coordinate{true, 77, 2}));
   // The first layout knew whole hours typed by hand only.
   EXPECT_EQ(birth.zoneHours, -5);
   EXPECT_EQ(birth.zoneMinutes, 0);
@@ -395,6 +407,21 @@ TEST(PersonFilterTest, EveryTypedWordMustOccurIgnoringCase) {
   EXPECT_TRUE(MatchesFilter(birth, QStringLiteral("петрович")));
   EXPECT_FALSE(MatchesFilter(birth, QStringLiteral("иван гомель")));
   EXPECT_FALSE(MatchesFilter(birth, QStringLiteral("Сидоров")));
+}
+
+// As in the place search, "ё" and "е" are one letter, in either case.
+TEST(PersonFilterTest, YoAndYeReadAlike) {
+  const struct {
+    const char* surname;
+    const char* typed;
+  } cases[] = {
+      {"Ёлкина", "елкина"},   {"Ёлкина", "ЕЛК"},    {"Елкина", "ёлк"},
+      {"Семёнов", "Семенов"}, {"Семенов", "СЕМЁН"}, {"ЩЁКИН", "щекин"},
+  };
+  for (const auto& c : cases) {
+    const BirthData birth = Person(QString::fromUtf8(c.surname), QStringLiteral("Иван"));
+    EXPECT_TRUE(MatchesFilter(birth, QString::fromUtf8(c.typed))) << c.surname << " / " << c.typed;
+  }
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ BirthData Birth(CivilDate date, QTime time, int32_t zoneMinutes) {
   birth.date = date;
   birth.time = time;
   SetZoneOffsetMinutes(birth, zoneMinutes);
-  birth.latitude = {22, 34};
-  birth.longitude = {88, 22};
+  birth.latitude = {false, 22, 34};
+  birth.longitude = {false, 88, 22};
   return birth;
 }
 

@@ -15,17 +15,22 @@ class PlaceListTest : public QObject {
         {"-34,36\t-058,27", -34, 36, -58, 27},
         {"52,12\t-004,15", 52, 12, -4, 15},
         {"-33,52\t151,12", -33, 52, 151, 12},
-        // The sign lives in the degrees alone, so "-00" and "-000" read as 0.
-        {"-00,10\t-078,48", 0, 10, -78, 48},
-        {"05,33\t-000,13", 5, 33, 0, 13},
+        // "-00" and "-000" keep their side: Quito is south, Accra and London west.
+        {"-00,10\t-078,48", 0, -10, -78, 48},
+        {"05,33\t-000,13", 5, 33, 0, -13},
+        {"51,31\t-000,08", 51, 31, 0, -8},
+    };
+    // Signed minutes of arc: the side shows even where the degrees are 0.
+    const auto signedMinutes = [](int32_t degrees, int32_t minutes) {
+      return degrees * 60 + (degrees < 0 || minutes < 0 ? -std::abs(minutes) : minutes);
     };
     for (const auto& c : cases) {
       const auto read = frontend::ParsePlaceValue(QString::fromLatin1(c.value));
       QVERIFY2(read.has_value(), c.value);
-      QCOMPARE(QList<int32_t>({read->latitudeDegrees, read->latitudeMinutes, read->longitudeDegrees,
-                               read->longitudeMinutes}),
-               QList<int32_t>(
-                   {c.latitudeDegrees, c.latitudeMinutes, c.longitudeDegrees, c.longitudeMinutes}));
+      QCOMPARE(frontend::SignedArcMinutes(read->latitude),
+               signedMinutes(c.latitudeDegrees, c.latitudeMinutes));
+      QCOMPARE(frontend::SignedArcMinutes(read->longitude),
+               signedMinutes(c.longitudeDegrees, c.longitudeMinutes));
     }
   }
 

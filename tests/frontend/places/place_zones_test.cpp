@@ -105,9 +105,7 @@ class PlaceZonesTest : public QObject {
       // hours would catch a place paired with another place's zone.
       const auto coordinates = frontend::ParsePlaceValue(places[i].section(u'=', 1));
       if (!coordinates) continue;  // the one line whose latitude is not a number
-      const double longitude = std::copysign(
-          std::abs(coordinates->longitudeDegrees) + coordinates->longitudeMinutes / 60.0,
-          places[i].section(u'\t', 1).startsWith(u'-') ? -1.0 : 1.0);
+      const double longitude = frontend::SignedArcMinutes(coordinates->longitude) / 60.0;
       const double offsetHours = QTimeZone(id).standardTimeOffset(winter) / 3600.0;
       const double gap = std::remainder(offsetHours - longitude / 15.0, 24.0);
       QVERIFY2(std::abs(gap) < 3.0, qPrintable(places[i] + u' ' + zones[i]));
