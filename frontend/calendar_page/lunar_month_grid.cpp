@@ -216,11 +216,13 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
   int top = inner.top() + 1;
   const auto fits = [&](int lineHeight) { return top + lineHeight <= inner.bottom() + 3; };
   for (const frontend::LunarDaySpan& day : cell.day.lunarDays) {
-    const QString text = frontend::LunarDayLine(cell.day, day);
+    QString text = frontend::LunarDayLine(cell.day, day);
     const QString word = WordOf(day.number);
     const bool evil = word == QStringLiteral("зол");
-    // Letters condensed as far as needed for the word to stay clear of the time.
+    // Letters condensed as far as needed for the word to stay clear of the
+    // time, measured in the weights they are drawn in.
     QFont lineFont = font();
+    lineFont.setBold(day.newMoon());
     QFont wordFont = font();
     wordFont.setBold(evil);
     for (int stretch = 100; stretch >= 70; stretch -= 5) {
@@ -230,10 +232,12 @@ void LunarMonthGrid::PaintCell(QPainter& painter, int index) const {
                          QFontMetrics(wordFont).horizontalAdvance(word);
       if (needed <= inner.right() - textLeft) break;
     }
+    // A font that cannot be condensed enough gives up the time's last letters.
+    const int room = inner.right() - textLeft - 1 - QFontMetrics(wordFont).horizontalAdvance(word);
+    text = QFontMetrics(lineFont).elidedText(text, Qt::ElideRight, room);
     const int lineHeight = QFontMetrics(lineFont).height();
     if (!fits(lineHeight)) break;
     const QRect line(textLeft, top, inner.right() - textLeft, lineHeight);
-    lineFont.setBold(day.newMoon());
     painter.setFont(lineFont);
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
