@@ -70,13 +70,16 @@ QString ZoneExplanation(const frontend::CalendarPlace& place) {
 }
 
 QString LegendText() {
+  // The marks drawn in the cells are tied to their words by no-break spaces,
+  // so that a wrapped line never leaves a mark at its end and its meaning on
+  // the next.
   return QStringLiteral(
-      "<b>●1</b> новолуние &nbsp; ○ полнолуние &nbsp; «с 8:34» начало лунного дня по часам этой "
-      "даты &nbsp; «летнее: 3:00→4:00» перевод часов &nbsp; <span "
+      "<b>●1</b>&nbsp;новолуние &nbsp; ○&nbsp;полнолуние &nbsp; «с 8:34» начало лунного дня по "
+      "часам этой даты &nbsp; «летнее: 3:00→4:00» перевод часов &nbsp; <span "
       "style='color:#c62828'><b>зол</b></span> / "
       "<span style='color:#2e7d32'>добр</span> злой или добрый день &nbsp; "
-      "<span style='color:#c62828'><u><b>8</b></u></span> неблагоприятный день: числа таблицы "
-      "по старому стилю, отмечены по новому (в XX–XXI веках +13 дней)");
+      "<span style='color:#c62828'><u><b>8</b></u></span>&nbsp;неблагоприятный день: числа "
+      "таблицы по старому стилю, отмечены по новому (в XX–XXI веках +13 дней)");
 }
 
 QString MonthTitle(const frontend::YearMonth& month) {
@@ -375,7 +378,8 @@ LunarMonthSheet LunarCalendarPage::Sheet() const {
   LunarMonthSheet sheet;
   sheet.title = MonthTitle(month_) + QStringLiteral(" — ") + place_.name;
   sheet.subtitle = PlaceCaptionText(place_, month_.year).split(u'\n');
-  sheet.legend = QTextDocumentFragment::fromHtml(LegendText()).toPlainText();
+  // Raw text keeps the no-break spaces that plain text would turn into spaces.
+  sheet.legend = QTextDocumentFragment::fromHtml(LegendText()).toRawText();
   sheet.grid = LunarMonthGrid1;
   return sheet;
 }
