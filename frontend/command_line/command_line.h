@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "frontend/birth/birth_data.h"
+#include "frontend/calendar_export/calendar_without_window.h"
 #include "frontend/command_line/command_line_options.h"
-#include "frontend/lunar_calendar/calendar_without_window.h"
 #include "frontend/places/atlas.h"
 
 namespace frontend {
