@@ -45,6 +45,13 @@ struct ParsedCommandLine {
   QString error;   // in Russian, naming the option; the rest empty
 };
 
+// A command line refused for `error`.
+inline ParsedCommandLine CommandLineError(const QString& error) {
+  ParsedCommandLine parsed;
+  parsed.error = error;
+  return parsed;
+}
+
 // Reads the options; a place name is looked up in `places` (the built-in list,
 // lines "name=value") for its coordinates, and without --zone its zone is
 // taken from `placeZones` (the database zone of each line of `places`,
