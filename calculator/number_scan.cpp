@@ -16,7 +16,8 @@ int HexDigitValue(char c) {
 
 }  // namespace
 
-std::optional<std::string> NumberScanner::NextToken(bool allowMinus, std::size_t maxLength) {
+std::optional<std::string> NumberScanner::NextToken(Minus minus, std::size_t maxLength) {
+  const bool allowMinus = minus == Minus::kIsSign;
   while (position_ < line_.size() && !IsDigit(line_[position_]) &&
          !(allowMinus && line_[position_] == '-')) {
     ++position_;

@@ -16,11 +16,15 @@ class NumberScanner {
  public:
   explicit NumberScanner(std::string_view line) : line_(line) {}
 
-  // The next token: a digit, or a "-" when allowMinus, followed by digits.
-  // The character after the token is consumed as its separator. Empty when
-  // the line ends before a token starts or the token (the minus counted)
-  // would be longer than maxLength.
-  std::optional<std::string> NextToken(bool allowMinus, std::size_t maxLength);
+  // Whether a "-" just before a token's digits belongs to it (a sign) or
+  // separates it from the previous one.
+  enum class Minus { kSeparates, kIsSign };
+
+  // The next token: a digit, or a "-" when `minus` is kIsSign, followed by
+  // digits. The character after the token is consumed as its separator.
+  // Empty when the line ends before a token starts or the token (the minus
+  // counted) would be longer than maxLength.
+  std::optional<std::string> NextToken(Minus minus, std::size_t maxLength);
 
  private:
   std::string_view line_;

@@ -30,11 +30,11 @@ int32_t ArcSeconds(bool negative, int32_t degrees, int32_t minutes, int32_t seco
 
 bool ParseDate(std::string_view line, DateTimeRecord& record) {
   NumberScanner scanner(line);
-  const auto day = scanner.NextToken(false, 2);
+  const auto day = scanner.NextToken(NumberScanner::Minus::kSeparates, 2);
   if (!day) return false;
-  const auto month = scanner.NextToken(false, 2);
+  const auto month = scanner.NextToken(NumberScanner::Minus::kSeparates, 2);
   if (!month) return false;
-  auto year = scanner.NextToken(true, 6);
+  auto year = scanner.NextToken(NumberScanner::Minus::kIsSign, 6);
   if (!year) return false;
   if (year->size() == 2 && year->front() != '-') year->insert(0, "19");  // 85 means 1985
   const auto yearValue = TokenValue(*year);
@@ -45,13 +45,14 @@ bool ParseDate(std::string_view line, DateTimeRecord& record) {
 
 bool ParseTime(std::string_view line, DateTimeRecord& record) {
   NumberScanner scanner(line);
-  const auto hour = scanner.NextToken(false, 2);
+  const auto hour = scanner.NextToken(NumberScanner::Minus::kSeparates, 2);
   if (!hour) return false;
   int32_t minute = kMissingTimePart;
   int32_t second = kMissingTimePart;
-  if (const auto m = scanner.NextToken(false, 2)) {
+  if (const auto m = scanner.NextToken(NumberScanner::Minus::kSeparates, 2)) {
     minute = *TokenValue(*m);
-    if (const auto s = scanner.NextToken(false, 2)) second = *TokenValue(*s);
+    if (const auto s = scanner.NextToken(NumberScanner::Minus::kSeparates, 2))
+      second = *TokenValue(*s);
   }
   // Checked here in full: SetTime would take hour 25 for "no time of day".
   const int32_t h = *TokenValue(*hour);
@@ -71,18 +72,22 @@ bool ParseTimeZone(std::string_view line, int16_t& zone) {
   return true;
 }
 
-bool ParseCoordinate(std::string_view line, bool latitude, CoordinateKind& kind, int32_t& value) {
+enum class Axis { kLatitude, kLongitude };
+
+bool ParseCoordinate(std::string_view line, Axis axis, CoordinateKind& kind, int32_t& value) {
+  const bool latitude = axis == Axis::kLatitude;
   const int32_t limit = latitude ? 90 : 180;
   NumberScanner scanner(line);
-  const auto degreesToken = scanner.NextToken(true, latitude ? 3 : 4);
+  const auto degreesToken = scanner.NextToken(NumberScanner::Minus::kIsSign, latitude ? 3 : 4);
   if (!degreesToken) return false;
   const auto degrees = TokenValue(*degreesToken);
   if (!degrees) return false;
   std::optional<int32_t> minutes;
   std::optional<int32_t> seconds;
-  if (const auto m = scanner.NextToken(false, 2)) {
+  if (const auto m = scanner.NextToken(NumberScanner::Minus::kSeparates, 2)) {
     minutes = TokenValue(*m);
-    if (const auto s = scanner.NextToken(false, 2)) seconds = TokenValue(*s);
+    if (const auto s = scanner.NextToken(NumberScanner::Minus::kSeparates, 2))
+      seconds = TokenValue(*s);
   }
   const int32_t d = std::abs(*degrees);
   const int32_t mi = minutes.value_or(0);
@@ -143,12 +148,14 @@ std::optional<std::string> ParseLine(int number, const std::string& line, RunPar
       p.birth.place = line.substr(0, kMaxPlaceNameLength);
       return std::nullopt;
     case 6:
-      if (!ParseCoordinate(line, true, moment.place.latitudeKind, moment.place.latitude)) {
+      if (!ParseCoordinate(line, Axis::kLatitude, moment.place.latitudeKind,
+                           moment.place.latitude)) {
         return std::string(LineComplaint(6));
       }
       return std::nullopt;
     case 7:
-      if (!ParseCoordinate(line, false, moment.place.longitudeKind, moment.place.longitude)) {
+      if (!ParseCoordinate(line, Axis::kLongitude, moment.place.longitudeKind,
+                           moment.place.longitude)) {
         return std::string(LineComplaint(7));
       }
       return std::nullopt;

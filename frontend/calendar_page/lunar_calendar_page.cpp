@@ -20,10 +20,10 @@
 #include <algorithm>
 
 #include "frontend/birth/russian_dates.h"
+#include "frontend/calendar_export/calendar_export.h"
 #include "frontend/calendar_page/lunar_month_grid.h"
 #include "frontend/dialogs/save_location.h"
 #include "frontend/lunar_calendar/calendar_day_lines.h"
-#include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/lunar_calendar/lunar_day_texts.h"
 #include "frontend/places/zone_offset.h"
 #include "frontend/printing/lunar_month_sheet.h"

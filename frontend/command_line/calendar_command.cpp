@@ -8,12 +8,6 @@
 namespace frontend {
 namespace {
 
-ParsedCommandLine Error(const QString& text) {
-  ParsedCommandLine parsed;
-  parsed.error = text;
-  return parsed;
-}
-
 QString MonthText(const YearMonth& month) {
   return QString::asprintf("%04d-%02d", month.year, month.month);
 }
@@ -38,21 +32,21 @@ ParsedCommandLine ParseCalendarCommand(const GivenOptions& given, const QStringL
                                        const std::function<const Atlas*()>& atlas) {
   const auto monthText = given.value("--calendar");
   if (!monthText) {
-    return Error(QStringLiteral(
+    return CommandLineError(QStringLiteral(
         "--months и --ics относятся к лунному календарю: укажите месяц --calendar ГГГГ-ММ."));
   }
   for (const char* option : kBirthOnly) {
     if (given.value(option)) {
-      return Error(QStringLiteral("%1 относится к гороскопу, а не к лунному календарю "
-                                  "(--calendar); уберите его.")
-                       .arg(QLatin1String(option)));
+      return CommandLineError(QStringLiteral("%1 относится к гороскопу, а не к лунному календарю "
+                                             "(--calendar); уберите его.")
+                                  .arg(QLatin1String(option)));
     }
   }
   CalendarCommand command;
   const int formats = int{given.has("--text")} + int{given.has("--json")} + int{given.has("--ics")};
   if (formats != 1) {
-    return Error(formats == 0
-                     ? QStringLiteral("Укажите, как вывести календарь: --text, --json или --ics.")
+    return CommandLineError(
+        formats == 0 ? QStringLiteral("Укажите, как вывести календарь: --text, --json или --ics.")
                      : QStringLiteral("Укажите только одно из --text, --json и --ics."));
   }
   command.format = given.has("--json")  ? CalendarFormat::kJson
@@ -63,25 +57,25 @@ ParsedCommandLine ParseCalendarCommand(const GivenOptions& given, const QStringL
                             .arg(MonthText(FirstCalendarMonth()), MonthText(LastCalendarMonth()));
   const auto first = ReadMonth(*monthText);
   if (!first) {
-    return Error(
+    return CommandLineError(
         QStringLiteral("--calendar «%1»: нужен месяц вида 2026-12 (год, дефис, месяц 1–12).")
             .arg(*monthText));
   }
   if (*first < FirstCalendarMonth() || *first > LastCalendarMonth()) {
-    return Error(QStringLiteral("--calendar «%1»: календарь считается для месяцев %2.")
-                     .arg(*monthText, range));
+    return CommandLineError(QStringLiteral("--calendar «%1»: календарь считается для месяцев %2.")
+                                .arg(*monthText, range));
   }
   int32_t months = 1;
   if (const auto count = given.value("--months")) {
     bool number = false;
     months = count->trimmed().toInt(&number);
     if (!number || months < 1 || months > kMostCalendarMonths) {
-      return Error(QStringLiteral("--months «%1»: нужно число месяцев от 1 до %2.")
-                       .arg(*count)
-                       .arg(kMostCalendarMonths));
+      return CommandLineError(QStringLiteral("--months «%1»: нужно число месяцев от 1 до %2.")
+                                  .arg(*count)
+                                  .arg(kMostCalendarMonths));
     }
     if (AddMonths(*first, months - 1) > LastCalendarMonth()) {
-      return Error(
+      return CommandLineError(
           QStringLiteral("--months «%1»: календарь считается для месяцев %2.").arg(*count, range));
     }
   }
@@ -92,30 +86,32 @@ ParsedCommandLine ParseCalendarCommand(const GivenOptions& given, const QStringL
   QString error;
   if (!ReadPlace(given, places, placeZones, atlas, place, &placeZone, &notice, &error)) {
     error.replace(QStringLiteral("место рождения"), QStringLiteral("место"));
-    return Error(error);
+    return CommandLineError(error);
   }
   CalendarPlace calendarPlace{place.place, 0, {}, place.latitude, place.longitude};
   if (const auto typed = given.value("--zone")) {
     if (given.has("--auto-zone")) {
-      return Error(QStringLiteral("Укажите только одно из --zone и --auto-zone."));
+      return CommandLineError(QStringLiteral("Укажите только одно из --zone и --auto-zone."));
     }
     const auto minutes = ReadZoneOffset(*typed);
     if (!minutes || *minutes < kFirstZoneMinutes || *minutes > kLastZoneMinutes) {
-      return Error(QStringLiteral("--zone «%1»: нужна разница с гринвичем от -12 до +14: целые "
-                                  "часы (3), часы и минуты (5:30, -3:30) или часы с дробью (5,5).")
-                       .arg(*typed));
+      return CommandLineError(
+          QStringLiteral("--zone «%1»: нужна разница с гринвичем от -12 до +14: целые "
+                         "часы (3), часы и минуты (5:30, -3:30) или часы с дробью (5,5).")
+              .arg(*typed));
     }
     calendarPlace.zoneOffsetMinutes = *minutes;
   } else {
     const QString name = placeZone.value_or(QString());
     if (name.isEmpty() || !CalendarZone::Following(name).valid()) {
-      return Error(!placeZone ? QStringLiteral(
-                                    "Часовой пояс берется у места из списка или атласа программы: "
-                                    "укажите --place НАЗВАНИЕ или разницу с гринвичем --zone "
-                                    "ЧАСЫ[:МИН] для всех дат.")
-                              : QStringLiteral("Часовой пояс места «%1» неизвестен этой системе; "
-                                               "укажите разницу с гринвичем: --zone ЧАСЫ[:МИН].")
-                                    .arg(place.place));
+      return CommandLineError(
+          !placeZone
+              ? QStringLiteral("Часовой пояс берется у места из списка или атласа программы: "
+                               "укажите --place НАЗВАНИЕ или разницу с гринвичем --zone "
+                               "ЧАСЫ[:МИН] для всех дат.")
+              : QStringLiteral("Часовой пояс места «%1» неизвестен этой системе; "
+                               "укажите разницу с гринвичем: --zone ЧАСЫ[:МИН].")
+                    .arg(place.place));
     }
     calendarPlace.zoneName = name;
   }

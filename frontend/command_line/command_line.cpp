@@ -18,12 +18,6 @@ namespace frontend {
 
 namespace {
 
-ParsedCommandLine Error(const QString& text) {
-  ParsedCommandLine parsed;
-  parsed.error = text;
-  return parsed;
-}
-
 std::optional<QTime> ReadTime(const QString& text) {
   for (const QString& format : {QStringLiteral("H:mm"), QStringLiteral("H:mm:ss")}) {
     const QTime time = QTime::fromString(text, format);
@@ -211,7 +205,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
     return parsed;
   }
   const ReadOptionsResult read = ReadOptions(arguments);
-  if (!read.error.isEmpty()) return Error(read.error);
+  if (!read.error.isEmpty()) return CommandLineError(read.error);
   const GivenOptions& given = read.given;
   if (given.value("--calendar") || given.value("--months") || given.has("--ics")) {
     return ParseCalendarCommand(given, places, placeZones, atlas);
@@ -220,15 +214,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   const bool json = given.has("--json");
   if (const auto wanted = given.value("--find-place")) {
     if (wanted->trimmed().isEmpty()) {
-      return Error(QStringLiteral("--find-place: укажите название или его начало."));
+      return CommandLineError(QStringLiteral("--find-place: укажите название или его начало."));
     }
     ParsedCommandLine parsed;
     parsed.findPlace = FindPlaceRequest{wanted->trimmed(), json};
     return parsed;
   }
   if (text == json) {
-    return Error(!text ? QStringLiteral("Укажите, как вывести гороскоп: --text или --json.")
-                       : QStringLiteral("Укажите только одно из --text и --json."));
+    return CommandLineError(
+        !text ? QStringLiteral("Укажите, как вывести гороскоп: --text или --json.")
+              : QStringLiteral("Укажите только одно из --text и --json."));
   }
 
   CommandLineRequest request;
@@ -237,20 +232,21 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
 
   const auto date = given.value("--date");
   if (!date) {
-    return Error(QStringLiteral("Не указана дата рождения: --date ГГГГ-ММ-ДД."));
+    return CommandLineError(QStringLiteral("Не указана дата рождения: --date ГГГГ-ММ-ДД."));
   }
   // Read as the window reads a typed date, in the same calendar.
   const DateReading day = ReadTypedDate(*date, QDate::currentDate().year());
-  if (!day.date) return Error(QStringLiteral("--date «%1»: %2.").arg(*date, day.refusal));
+  if (!day.date)
+    return CommandLineError(QStringLiteral("--date «%1»: %2.").arg(*date, day.refusal));
   birth.date = *day.date;
 
   const auto time = given.value("--time");
   if (!time) {
-    return Error(QStringLiteral("Не указано время рождения: --time ЧЧ:ММ."));
+    return CommandLineError(QStringLiteral("Не указано время рождения: --time ЧЧ:ММ."));
   }
   const auto clock = ReadTime(time->trimmed());
   if (!clock) {
-    return Error(
+    return CommandLineError(
         QStringLiteral("--time «%1»: нужно время вида 14:30 (часы 0–23, минуты 0–59).").arg(*time));
   }
   birth.time = *clock;
@@ -259,14 +255,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringLi
   QString notice;
   std::optional<QString> placeZone;
   if (!ReadPlace(given, places, placeZones, atlas, birth, &placeZone, &notice, &error)) {
-    return Error(error);
+    return CommandLineError(error);
   }
   // After the place: without --zone the zone is the place's.
-  if (!ReadZone(given, placeZone, birth, &error)) return Error(error);
+  if (!ReadZone(given, placeZone, birth, &error)) return CommandLineError(error);
 
   if (const auto sex = given.value("--sex")) {
     const auto readSex = ReadSex(*sex);
-    if (!readSex) return Error(QStringLiteral("--sex «%1»: нужно m или f (м или ж).").arg(*sex));
+    if (!readSex)
+      return CommandLineError(QStringLiteral("--sex «%1»: нужно m или f (м или ж).").arg(*sex));
     birth.sex = *readSex;
   }
   birth.surname = given.value("--surname").value_or(QString());

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "frontend/birth/birth_data.h"
+#include "frontend/calendar_export/calendar_without_window.h"
 #include "frontend/command_line/command_line_options.h"
-#include "frontend/lunar_calendar/calendar_without_window.h"
 #include "frontend/places/atlas.h"
 
 namespace frontend {
@@ -44,6 +44,13 @@ struct ParsedCommandLine {
                    // several places of the name given was taken
   QString error;   // in Russian, naming the option; the rest empty
 };
+
+// A command line refused for `error`.
+inline ParsedCommandLine CommandLineError(const QString& error) {
+  ParsedCommandLine parsed;
+  parsed.error = error;
+  return parsed;
+}
 
 // Reads the options; a place name is looked up in `places` (the built-in list,
 // lines "name=value") for its coordinates, and without --zone its zone is

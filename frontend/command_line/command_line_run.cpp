@@ -7,12 +7,12 @@
 #include <cstdio>
 
 #include "frontend/calculator_run/termination.h"
+#include "frontend/calendar_export/calendar_export.h"
 #include "frontend/command_line/atlas_place_option.h"
 #include "frontend/command_line/command_line.h"
 #include "frontend/horoscope/calculation.h"
 #include "frontend/horoscope/horoscope_json.h"
 #include "frontend/horoscope/horoscope_text.h"
-#include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/places/builtin_atlas.h"
 #include "frontend/resources/builtin_data.h"
 #include "frontend/resources/resources.h"

@@ -33,42 +33,65 @@ QString Text(const QString& text) {
   return text.isNull() ? QStringLiteral("") : text;
 }
 
-QVariantList FieldsOf(const BirthData& birth) {
-  return {Text(birth.surname),
-          Text(birth.firstName),
-          Text(birth.patronymic),
-          birth.sex == Sex::kFemale ? QStringLiteral("F") : QStringLiteral("M"),
-          IsoText(birth.date),
-          birth.time.toString(Qt::ISODateWithMs),
-          birth.zoneHours,
-          Text(birth.place),
-          birth.latitude.degrees,
-          birth.latitude.minutes,
-          birth.longitude.degrees,
-          birth.longitude.minutes,
-          birth.zoneMinutes,
-          Text(birth.zoneName),
-          int{birth.latitude.negative},
-          int{birth.longitude.negative},
-          QDateTime::currentDateTimeUtc().toString(Qt::ISODate)};
+// A column of the persons table and the value a birth gives it.
+struct Column {
+  const char* name;
+  QVariant value;
+};
+
+// The columns that hold a birth, for writing it and for finding it again.
+std::vector<Column> BirthColumns(const BirthData& birth) {
+  return {{"surname", Text(birth.surname)},
+          {"first_name", Text(birth.firstName)},
+          {"patronymic", Text(birth.patronymic)},
+          {"sex", birth.sex == Sex::kFemale ? QStringLiteral("F") : QStringLiteral("M")},
+          {"birth_date", IsoText(birth.date)},
+          {"birth_time", birth.time.toString(Qt::ISODateWithMs)},
+          {"zone_hours", birth.zoneHours},
+          {"place", Text(birth.place)},
+          {"latitude_degrees", birth.latitude.degrees},
+          {"latitude_minutes", birth.latitude.minutes},
+          {"longitude_degrees", birth.longitude.degrees},
+          {"longitude_minutes", birth.longitude.minutes},
+          {"zone_minutes", birth.zoneMinutes},
+          {"zone_name", Text(birth.zoneName)},
+          {"latitude_south", int{birth.latitude.negative}},
+          {"longitude_west", int{birth.longitude.negative}}};
+}
+
+// "a, b, c", or with `format` applied to each name (%1).
+QString ColumnList(const std::vector<Column>& columns, const QString& separator,
+                   const QString& format = QStringLiteral("%1")) {
+  QStringList parts;
+  for (const Column& column : columns) parts.append(format.arg(QLatin1String(column.name)));
+  return parts.join(separator);
+}
+
+void BindColumns(QSqlQuery& query, const std::vector<Column>& columns) {
+  for (const Column& column : columns) {
+    query.bindValue(QLatin1Char(':') + QLatin1String(column.name), column.value);
+  }
 }
 
 std::optional<SavedPerson> PersonOf(const QSqlQuery& row) {
+  const auto field = [&row](const char* column) { return row.value(QLatin1String(column)); };
   SavedPerson person;
-  person.id = row.value(0).toLongLong();
+  person.id = field("id").toLongLong();
   BirthData& birth = person.birth;
-  birth.surname = row.value(1).toString();
-  birth.firstName = row.value(2).toString();
-  birth.patronymic = row.value(3).toString();
-  birth.sex = row.value(4).toString() == QLatin1String("F") ? Sex::kFemale : Sex::kMale;
-  const std::optional<CivilDate> date = CivilDateFromIso(row.value(5).toString());
-  birth.time = QTime::fromString(row.value(6).toString(), Qt::ISODateWithMs);
-  birth.zoneHours = row.value(7).toInt();
-  birth.place = row.value(8).toString();
-  birth.latitude = {row.value(15).toBool(), row.value(9).toInt(), row.value(10).toInt()};
-  birth.longitude = {row.value(16).toBool(), row.value(11).toInt(), row.value(12).toInt()};
-  birth.zoneMinutes = row.value(13).toInt();
-  birth.zoneName = row.value(14).toString();
+  birth.surname = field("surname").toString();
+  birth.firstName = field("first_name").toString();
+  birth.patronymic = field("patronymic").toString();
+  birth.sex = field("sex").toString() == QLatin1String("F") ? Sex::kFemale : Sex::kMale;
+  const std::optional<CivilDate> date = CivilDateFromIso(field("birth_date").toString());
+  birth.time = QTime::fromString(field("birth_time").toString(), Qt::ISODateWithMs);
+  birth.zoneHours = field("zone_hours").toInt();
+  birth.place = field("place").toString();
+  birth.latitude = {field("latitude_south").toBool(), field("latitude_degrees").toInt(),
+                    field("latitude_minutes").toInt()};
+  birth.longitude = {field("longitude_west").toBool(), field("longitude_degrees").toInt(),
+                     field("longitude_minutes").toInt()};
+  birth.zoneMinutes = field("zone_minutes").toInt();
+  birth.zoneName = field("zone_name").toString();
   // A row changed by hand into something that is no date cannot be opened.
   if (!date || !birth.time.isValid()) return std::nullopt;
   birth.date = *date;
@@ -191,10 +214,8 @@ std::optional<std::vector<SavedPerson>> PersonStore::List() {
   std::vector<SavedPerson> persons;
   if (!open_) return persons;  // nothing saved yet
   QSqlQuery query(QSqlDatabase::database(connection_, false));
-  if (!query.exec(QStringLiteral(
-          "SELECT id, surname, first_name, patronymic, sex, birth_date, birth_time, zone_hours,"
-          " place, latitude_degrees, latitude_minutes, longitude_degrees, longitude_minutes,"
-          " zone_minutes, zone_name, latitude_south, longitude_west FROM persons"))) {
+  const QString columns = ColumnList(BirthColumns(BirthData{}), QStringLiteral(", "));
+  if (!query.exec(QStringLiteral("SELECT id, %1 FROM persons").arg(columns))) {
     Failed(QStringLiteral("Не удалось прочитать сохраненных людей"), query.lastError());
     return std::nullopt;
   }
@@ -239,29 +260,25 @@ bool PersonStore::InTransaction(const std::function<bool(QSqlQuery&)>& work) {
 std::optional<qint64> PersonStore::Save(const BirthData& birth) {
   lastError_.clear();
   if (!Open(true)) return std::nullopt;
-  const QVariantList fields = FieldsOf(birth);
+  const std::vector<Column> columns = BirthColumns(birth);
   qint64 id = 0;
   const bool saved = InTransaction([&](QSqlQuery& query) {
     // The same person saved again is kept once.
-    query.prepare(QStringLiteral(
-        "SELECT id FROM persons WHERE surname = ? AND first_name = ? AND patronymic = ?"
-        " AND sex = ? AND birth_date = ? AND birth_time = ? AND zone_hours = ? AND place = ?"
-        " AND latitude_degrees = ? AND latitude_minutes = ? AND longitude_degrees = ?"
-        " AND longitude_minutes = ? AND zone_minutes = ? AND zone_name = ?"
-        " AND latitude_south = ? AND longitude_west = ?"));
-    for (qsizetype i = 0; i + 1 < fields.size(); ++i) query.addBindValue(fields[i]);
+    query.prepare(
+        QStringLiteral("SELECT id FROM persons WHERE %1")
+            .arg(ColumnList(columns, QStringLiteral(" AND "), QStringLiteral("%1 = :%1"))));
+    BindColumns(query, columns);
     if (!query.exec()) return false;
     if (query.next()) {
       id = query.value(0).toLongLong();
       return true;
     }
-    query.prepare(
-        QStringLiteral("INSERT INTO persons (surname, first_name, patronymic, sex, birth_date,"
-                       " birth_time, zone_hours, place, latitude_degrees, latitude_minutes,"
-                       " longitude_degrees, longitude_minutes, zone_minutes, zone_name,"
-                       " latitude_south, longitude_west, saved_at)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value : fields) query.addBindValue(value);
+    query.prepare(QStringLiteral("INSERT INTO persons (%1, saved_at) VALUES (%2, :saved_at)")
+                      .arg(ColumnList(columns, QStringLiteral(", ")),
+                           ColumnList(columns, QStringLiteral(", "), QStringLiteral(":%1"))));
+    BindColumns(query, columns);
+    query.bindValue(QStringLiteral(":saved_at"),
+                    QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
     if (!query.exec()) return false;
     id = query.lastInsertId().toLongLong();
     return true;

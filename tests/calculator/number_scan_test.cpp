@@ -7,9 +7,10 @@ namespace {
 
 TEST(NumberScanner, MinusStartsATokenOnlyWhenAllowedAndCounts) {
   NumberScanner scanner("-5.-30 -900");
-  EXPECT_EQ(scanner.NextToken(false, 2), "5");  // the leading "-" is a separator here
-  EXPECT_EQ(scanner.NextToken(true, 3), "-30");
-  EXPECT_EQ(scanner.NextToken(true, 3), std::nullopt);
+  EXPECT_EQ(scanner.NextToken(NumberScanner::Minus::kSeparates, 2),
+            "5");  // the leading "-" is a separator here
+  EXPECT_EQ(scanner.NextToken(NumberScanner::Minus::kIsSign, 3), "-30");
+  EXPECT_EQ(scanner.NextToken(NumberScanner::Minus::kIsSign, 3), std::nullopt);
 }
 
 TEST(WholeLineInteger, DecimalAndHexadecimalForms) {

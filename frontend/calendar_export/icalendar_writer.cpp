@@ -1,4 +1,4 @@
-#include "frontend/lunar_calendar/icalendar_writer.h"
+#include "frontend/calendar_export/icalendar_writer.h"
 
 #include <QDateTime>
 #include <QTimeZone>

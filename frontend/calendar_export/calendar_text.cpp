@@ -1,7 +1,7 @@
 // The calendar as text: one line per date, as its cell in the grid reads.
 #include "frontend/birth/russian_dates.h"
+#include "frontend/calendar_export/calendar_export.h"
 #include "frontend/lunar_calendar/calendar_day_lines.h"
-#include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/lunar_calendar/old_style_days.h"
 
 namespace frontend {

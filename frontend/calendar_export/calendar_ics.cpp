@@ -2,9 +2,9 @@
 #include <QCryptographicHash>
 #include <set>
 
+#include "frontend/calendar_export/calendar_export.h"
+#include "frontend/calendar_export/icalendar_writer.h"
 #include "frontend/lunar_calendar/calendar_day_lines.h"
-#include "frontend/lunar_calendar/calendar_export.h"
-#include "frontend/lunar_calendar/icalendar_writer.h"
 
 namespace frontend {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "frontend/birth/civil_calendar.h"
-#include "frontend/lunar_calendar/calendar_export.h"
+#include "frontend/calendar_export/calendar_export.h"
 #include "frontend/places/zone_offset.h"
 
 namespace frontend {

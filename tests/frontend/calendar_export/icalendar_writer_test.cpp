@@ -4,7 +4,7 @@
 
 #include <QByteArrayList>
 
-#include "frontend/lunar_calendar/icalendar_writer.h"
+#include "frontend/calendar_export/icalendar_writer.h"
 
 namespace frontend {
 namespace {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "frontend/lunar_calendar/calendar_export.h"
+#include "frontend/calendar_export/calendar_export.h"
 #include "frontend/lunar_calendar/calendar_run.h"
 
 namespace frontend {

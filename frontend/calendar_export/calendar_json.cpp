@@ -3,8 +3,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "frontend/calendar_export/calendar_export.h"
 #include "frontend/lunar_calendar/calendar_day_lines.h"
-#include "frontend/lunar_calendar/calendar_export.h"
 #include "frontend/lunar_calendar/old_style_days.h"
 
 namespace frontend {
@@ -29,12 +29,13 @@ QString KindName(DayKind kind) {
 QJsonValue ClockChangeJson(const CalendarDay& date) {
   if (!date.clockChange) return QJsonValue::Null;
   const ClockChange& change = *date.clockChange;
-  return QJsonObject{{QStringLiteral("at"), IsoText(ZonedInstant{change.atUtc, change.offsetAfter})},
-                     {QStringLiteral("offsetBeforeSeconds"), change.offsetBefore},
-                     {QStringLiteral("offsetAfterSeconds"), change.offsetAfter},
-                     {QStringLiteral("toSummerTime"), change.toSummer},
-                     {QStringLiteral("toStandardTime"), change.toWinter},
-                     {QStringLiteral("text"), ClockChangeText(change)}};
+  return QJsonObject{
+      {QStringLiteral("at"), IsoText(ZonedInstant{change.atUtc, change.offsetAfter})},
+      {QStringLiteral("offsetBeforeSeconds"), change.offsetBefore},
+      {QStringLiteral("offsetAfterSeconds"), change.offsetAfter},
+      {QStringLiteral("toSummerTime"), change.toSummer},
+      {QStringLiteral("toStandardTime"), change.toWinter},
+      {QStringLiteral("text"), ClockChangeText(change)}};
 }
 
 }  // namespace

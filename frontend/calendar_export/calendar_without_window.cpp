@@ -1,4 +1,4 @@
-#include "frontend/lunar_calendar/calendar_without_window.h"
+#include "frontend/calendar_export/calendar_without_window.h"
 
 #include "frontend/calculator_run/calculator_run.h"
 #include "frontend/calculator_run/calculator_setup.h"
