@@ -24,12 +24,8 @@ class DateBoxTest : public QObject {
     // 1..4 October 1582 are Julian days though the page is Gregorian.
     QTest::newRow("1 Oct 1582") << held << false << frontend::CivilDate{1582, 10, 1}
                                 << frontend::CivilDate{1582, 10, 1} << false;
-    QTest::newRow("4 Oct 1582") << held << false << frontend::CivilDate{1582, 10, 4}
-                                << frontend::CivilDate{1582, 10, 4} << false;
     QTest::newRow("5 Oct 1582 skipped")
         << held << false << frontend::CivilDate{1582, 10, 5} << held << true;
-    QTest::newRow("14 Oct 1582 skipped")
-        << held << false << frontend::CivilDate{1582, 10, 14} << held << true;
     QTest::newRow("15 Oct 1582") << held << false << frontend::CivilDate{1582, 10, 15}
                                  << frontend::CivilDate{1582, 10, 15} << false;
     QTest::newRow("Julian September")
