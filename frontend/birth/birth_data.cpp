@@ -1,5 +1,7 @@
 #include "frontend/birth/birth_data.h"
 
+#include <QStringList>
+
 #include "frontend/birth/calculator_clock.h"
 
 namespace frontend {
@@ -49,6 +51,14 @@ LocalMoment BirthMomentOf(const BirthData& birth) {
 
 content::BirthDate CompositionDateOf(const BirthData& birth) {
   return {birth.date.year, birth.date.month, birth.date.day};
+}
+
+QString FullName(const BirthData& birth) {
+  QStringList parts;
+  for (const QString& part : {birth.surname, birth.firstName, birth.patronymic}) {
+    if (!part.trimmed().isEmpty()) parts.append(part.trimmed());
+  }
+  return parts.join(QLatin1Char(' '));
 }
 
 }  // namespace frontend

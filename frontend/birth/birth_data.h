@@ -40,7 +40,12 @@ struct BirthData {
   QString place;
   Coordinate latitude;
   Coordinate longitude;
+
+  bool operator==(const BirthData&) const = default;
 };
+
+// Surname, first name and patronymic, those given, joined by blanks.
+QString FullName(const BirthData& birth);
 
 // The zone in minutes east of Greenwich, and setting it from minutes.
 int32_t ZoneOffsetMinutes(const BirthData& birth);

@@ -16,18 +16,15 @@
 
 namespace {
 
-QString FullName(const frontend::BirthData& birth) {
-  QStringList parts;
-  for (const QString& part : {birth.surname, birth.firstName, birth.patronymic}) {
-    if (!part.trimmed().isEmpty()) parts.append(part.trimmed());
-  }
-  return parts.isEmpty() ? QStringLiteral("(без имени)") : parts.join(QLatin1Char(' '));
+QString ListedName(const frontend::BirthData& birth) {
+  const QString name = frontend::FullName(birth);
+  return name.isEmpty() ? QStringLiteral("(без имени)") : name;
 }
 
 }  // namespace
 
 QString PersonListLine(const frontend::BirthData& birth) {
-  QString line = FullName(birth) + QStringLiteral(" — ") + frontend::ShortDate(birth.date) +
+  QString line = ListedName(birth) + QStringLiteral(" — ") + frontend::ShortDate(birth.date) +
                  QStringLiteral(", ") + birth.time.toString(QStringLiteral("H:mm"));
   if (!birth.place.isEmpty()) line += QStringLiteral(", ") + birth.place;
   return line;

@@ -15,14 +15,6 @@ QStringList LinesOf(const content::Lines& lines) {
   return JoinLines(lines).split(QLatin1Char('\n'));
 }
 
-QString FullName(const BirthData& birth) {
-  QStringList parts;
-  for (const QString& part : {birth.surname, birth.firstName, birth.patronymic}) {
-    if (!part.trimmed().isEmpty()) parts.append(part.trimmed());
-  }
-  return parts.join(QLatin1Char(' '));
-}
-
 // "3 ч." for whole hours as typed; "+5:30" or "-3:30" with minutes; and the
 // database zone the offset was taken from, when there is one.
 QString ZoneText(const BirthData& birth) {

@@ -107,6 +107,7 @@ void TForm1::FormDestroy() {
 
 void TForm1::Timer1Timer() {
   Timer1->stop();
+  keptBirth_ = ReadBirthData();
   Button1Click();
   // The first result is on the screen: the atlas (about a second's reading)
   // can now be read beside it, ready before the user types a place.

@@ -173,6 +173,9 @@ class TForm1 : public QWidget {
   void CopyClick();
   // Fills the inputs from `birth` and runs the calculation.
   void OpenPerson(const frontend::BirthData& birth);
+  // Whether the window's input may be replaced by `birth`: yes when nothing
+  // typed would be lost, else as the user answers.
+  bool MayReplaceInput(const frontend::BirthData& birth);
   // The last calculation's horoscope; none before the first.
   const std::optional<frontend::Horoscope>& horoscope() const { return horoscope_; }
   frontend::PersonStore& personStore();
@@ -296,6 +299,9 @@ class TForm1 : public QWidget {
 
   std::unique_ptr<frontend::Calculation> calculation_;
   std::optional<frontend::Horoscope> horoscope_;
+  // The birth as the window last showed it whole: at start-up, and after a
+  // person was saved or opened. Input that differs from it is unsaved.
+  std::optional<frontend::BirthData> keptBirth_;
   // Opened at the first use: nothing is read or written before.
   std::unique_ptr<frontend::PersonStore> personStore_;
 

@@ -121,10 +121,12 @@ void TForm1::ShowStoreError() {
 void TForm1::SaveButtonClick() {
   // What is saved is what was typed, or nothing.
   if (!TakeTypedInputs() || !TakeCoordinates()) return;
-  if (!personStore().Save(ReadBirthData())) {
+  const frontend::BirthData birth = ReadBirthData();
+  if (!personStore().Save(birth)) {
     ShowStoreError();
     return;
   }
+  keptBirth_ = birth;
   SaveButton->setText(QStringLiteral("Сохранено"));
   QTimer::singleShot(kSavedNoticeMs, SaveButton,
                      [button = SaveButton] { button->setText(QStringLiteral("&Сохранить")); });
@@ -133,7 +135,23 @@ void TForm1::SaveButtonClick() {
 void TForm1::PersonsButtonClick() {
   TPersonsDlg dialog(personStore(), this);
   if (!dialog.Reload()) return;
-  if (dialog.exec() == QDialog::Accepted && dialog.chosen()) OpenPerson(dialog.chosen()->birth);
+  if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
+  const frontend::BirthData chosen = dialog.chosen()->birth;
+  if (MayReplaceInput(chosen)) OpenPerson(chosen);
+}
+
+bool TForm1::MayReplaceInput(const frontend::BirthData& birth) {
+  if (!keptBirth_ || ReadBirthData() == *keptBirth_) return true;
+  QMessageBox question(QMessageBox::Question, QStringLiteral("Велунор"),
+                       QStringLiteral("Данные в окне изменены и не сохранены. Открыть вместо них "
+                                      "«%1»?")
+                           .arg(frontend::FullName(birth)),
+                       QMessageBox::NoButton, this);
+  QPushButton* open = question.addButton(QStringLiteral("&Открыть"), QMessageBox::AcceptRole);
+  question.addButton(QStringLiteral("О&ставить введенное"), QMessageBox::RejectRole);
+  question.setDefaultButton(open);
+  question.exec();
+  return question.clickedButton() == open;
 }
 
 void TForm1::OpenPerson(const frontend::BirthData& birth) {
@@ -163,6 +181,7 @@ void TForm1::OpenPerson(const frontend::BirthData& birth) {
     SpinEdit13->setMinutes(savedZone);
     EndZoneOfPlace(frontend::HandZone::kZoneTyped);
   }
+  keptBirth_ = ReadBirthData();
   Button1Click();
 }
 

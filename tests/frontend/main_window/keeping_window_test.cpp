@@ -169,6 +169,22 @@ void KeepingWindowTest::savedPersonsOpenAfterARestartAsEnteredByHand() {
     QCOMPARE(Picture(*form_), pictures[i]);
   }
   QVERIFY(form_->Label1->text().contains(QStringLiteral("22-й")));
+
+  // A name typed and not saved is not replaced without asking: kept when the
+  // user says so, replaced when the user opens the other person anyway.
+  form_->Edit1->selectAll();
+  QTest::keyClicks(form_->Edit1, "Unsaved");
+  for (const bool open : {false, true}) {
+    bool asked = false;
+    WhenShown<QMessageBox>([&asked, open](QMessageBox* question) {
+      asked = true;
+      question->buttons().at(open ? 0 : 1)->click();
+    });
+    OpenFromList(QString::fromUtf8(kEntries[1].surname));
+    QVERIFY(asked);
+    QCOMPARE(form_->Edit1->text(),
+             open ? QString::fromUtf8(kEntries[1].surname) : QStringLiteral("Unsaved"));
+  }
 }
 
 void KeepingWindowTest::renamingAndDeletingAskAndChangeOnlyOne() {
