@@ -150,7 +150,8 @@ void LunarCalendarMonths::StartNext() {
   const YearMonth wanted = *wanted_;
   if (Known(place_, wanted) == nullptr) {
     if (!failed_.contains(wanted)) {
-      StartFor(wanted, std::max(AddMonths(wanted, -1), FirstCalendarMonth()));
+      StartFor(wanted, std::max(AddMonths(wanted, -1), FirstCalendarMonth()),
+               kLunationsWhileWaiting);
     }
     return;
   }
@@ -159,16 +160,17 @@ void LunarCalendarMonths::StartNext() {
   const YearMonth next = AddMonths(wanted, 1);
   const YearMonth previous = AddMonths(wanted, -1);
   if (next <= LastCalendarMonth() && Known(place_, next) == nullptr && !failed_.contains(next)) {
-    StartFor(next, wanted);
+    StartFor(next, wanted, kLunationsPerRun);
   } else if (previous >= FirstCalendarMonth() && Known(place_, previous) == nullptr &&
              !failed_.contains(previous)) {
-    StartFor(previous, std::max(AddMonths(wanted, -3), FirstCalendarMonth()));
+    StartFor(previous, std::max(AddMonths(wanted, -3), FirstCalendarMonth()), kLunationsPerRun);
   }
 }
 
-void LunarCalendarMonths::StartFor(const YearMonth& target, const YearMonth& firstMonth) {
+void LunarCalendarMonths::StartFor(const YearMonth& target, const YearMonth& firstMonth,
+                                   int32_t lunations) {
   target_ = target;
-  run_.Start({place_, firstMonth, kLunationsPerRun});
+  run_.Start({place_, firstMonth, lunations});
 }
 
 void LunarCalendarMonths::RunFinished(const CalendarRunRequest& request,

@@ -32,6 +32,11 @@ class LunarCalendarMonths : public QObject {
   // Lunations per run: the new moon before the first month's start and about
   // five months after it, 3 to 4 ms of the calculator's time.
   static constexpr int32_t kLunationsPerRun = 6;
+  // Lunations of a run the user waits for: from the new moon before the month
+  // ahead of the wanted one to past the wanted month's end (at most 62 days
+  // after that new moon's month starts, well within 4 lunations of 29.5 days
+  // less the one before), about two thirds of the calculator's time.
+  static constexpr int32_t kLunationsWhileWaiting = 4;
   // Months kept per place, and places kept.
   static constexpr std::size_t kMonthsPerPlace = 600;
   static constexpr std::size_t kPlacesKept = 8;
@@ -77,7 +82,7 @@ class LunarCalendarMonths : public QObject {
   void Keep(const CalendarPlace& place, const std::vector<LunarDayInstant>& rows);
   // Starts the run the wanted month needs, else one for a neighbour of it.
   void StartNext();
-  void StartFor(const YearMonth& target, const YearMonth& firstMonth);
+  void StartFor(const YearMonth& target, const YearMonth& firstMonth, int32_t lunations);
   void RunFinished(const CalendarRunRequest& request, const RunOutcome& outcome);
 
   CalendarRun run_;
