@@ -44,6 +44,8 @@ TPlaceSearchPopup::TPlaceSearchPopup(QComboBox* places)
   matches_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   matches_->setUniformItemSizes(true);  // thousands of rows at the first letter
   matches_->setFocusPolicy(Qt::NoFocus);
+  matches_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  matches_->setTextElideMode(Qt::ElideRight);
   nothingFound_->setWordWrap(true);
   nothingFound_->setMargin(4);
   nothingFound_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -175,9 +177,10 @@ bool TPlaceSearchPopup::eventFilter(QObject* watched, QEvent* event) {
 // The field covers the place box; the matches hang below it, twelve rows,
 // at least as wide as the box's own open list, kept on the screen.
 void TPlaceSearchPopup::PlaceOverTheBox() {
-  // Rows carry the region and country: room for about fifty letters.
+  // Rows carry the matched name, the region and the country: room for about
+  // sixty-four letters; a longer row is cut short, never scrolled sideways.
   const int width = std::max({places_->width(), places_->view()->minimumWidth(),
-                              50 * matches_->fontMetrics().averageCharWidth()});
+                              64 * matches_->fontMetrics().averageCharWidth()});
   text_->setFixedHeight(places_->height());
   const int rows = places_->maxVisibleItems();
   const int rowHeight = matches_->fontMetrics().height() + 2;
