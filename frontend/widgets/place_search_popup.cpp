@@ -20,6 +20,21 @@ namespace {
 // Rows shown at most: a first letter matches tens of thousands of places, and
 // nobody scrolls past the best few hundred.
 constexpr qsizetype kMostRows = 300;
+// Rows offered when no name begins with what was typed, and how many of its
+// first letters they must share with it.
+constexpr qsizetype kNearestRows = 8;
+constexpr qsizetype kLeastSharedLetters = 3;
+
+// The places whose names begin with the longest beginning of `typed` that
+// finds any, when that beginning has at least kLeastSharedLetters letters.
+QList<frontend::AtlasMatch> NearestBeginning(const frontend::Atlas& atlas, const QString& typed) {
+  const QString text = typed.trimmed();
+  for (qsizetype letters = text.size() - 1; letters >= kLeastSharedLetters; --letters) {
+    QList<frontend::AtlasMatch> found = atlas.Find(text.left(letters), kNearestRows);
+    if (!found.isEmpty()) return found;
+  }
+  return {};
+}
 
 bool MovesInTheList(int key) {
   return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
@@ -110,10 +125,15 @@ void TPlaceSearchPopup::ShowMatches() {
   }
   const frontend::Atlas* atlas = frontend::BuiltinAtlas();
   found_ = atlas != nullptr ? atlas->Find(text_->text(), kMostRows) : QList<frontend::AtlasMatch>();
+  // Nothing begins so: the names nearest to what was typed, marked as such,
+  // so that a misspelt name still leads to its place.
+  const bool nearest = found_.isEmpty() && atlas != nullptr;
+  if (nearest) found_ = NearestBeginning(*atlas, text_->text());
   QStringList rows;
   rows.reserve(found_.size());
   for (const frontend::AtlasMatch& match : found_) {
-    rows.append(RowText(atlas->Place(match.place), match));
+    const QString row = RowText(atlas->Place(match.place), match);
+    rows.append(nearest ? QStringLiteral("похоже: ") + row : row);
   }
   model_->setStringList(rows);
   const bool found = !rows.isEmpty();

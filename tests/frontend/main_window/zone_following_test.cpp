@@ -202,12 +202,20 @@ class ZoneFollowingTest : public QObject {
     QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("Минск"));
     QCOMPARE(Coordinates(w), minsk);
 
-    Type(w.ComboBox1, QStringLiteral("Qwzx"));
+    // A name misspelt after its first letters is offered by them.
+    Type(w.ComboBox1, QStringLiteral("лондонн"));
+    QTRY_VERIFY(search->isVisible());
+    QVERIFY(search->matches()->model()->index(0, 0).data().toString().startsWith(
+        QStringLiteral("похоже: Лондон")));
+    QTest::keyClick(search->text(), Qt::Key_Escape);
+
+    // Not even three first letters of any name: nothing to offer.
+    Type(w.ComboBox1, QStringLiteral("Jxqw"));
     QTRY_VERIFY(search->isVisible());
     QCOMPARE(search->matches()->model()->rowCount(), 0);
     auto* below = qobject_cast<QStackedWidget*>(search->nothingFound()->parentWidget());
     QVERIFY(below != nullptr && below->currentWidget() == search->nothingFound());
-    QVERIFY(search->nothingFound()->text().contains(QStringLiteral("Qwzx")));
+    QVERIFY(search->nothingFound()->text().contains(QStringLiteral("Jxqw")));
     // Enter picks nothing and leaves the text to correct.
     QTest::keyClick(search->text(), Qt::Key_Return);
     QVERIFY(search->isVisible());
