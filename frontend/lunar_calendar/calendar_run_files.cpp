@@ -18,7 +18,9 @@ CalculatorFiles CalendarRunFilesOf(const CalculatorFiles& birthRun) {
   files.flagPath = CalendarFile(birthRun, ".fla");
   files.parameterPath = CalendarFile(birthRun, ".in");
   files.outputPath = CalendarFile(birthRun, ".out");
-  files.runLock = -1;
+  // The birth run's lock is kept (not owned: only the birth run's files
+  // release it), so that the calendar's shell holds it too and no other copy
+  // of the program takes this run number while that shell may still live.
   return files;
 }
 
