@@ -89,18 +89,11 @@ ParsedCommandLine ParseCalendarCommand(const GivenOptions& given, const QStringL
     return CommandLineError(error);
   }
   CalendarPlace calendarPlace{place.place, 0, {}, place.latitude, place.longitude};
-  if (const auto typed = given.value("--zone")) {
-    if (given.has("--auto-zone")) {
-      return CommandLineError(QStringLiteral("Укажите только одно из --zone и --auto-zone."));
-    }
-    const auto minutes = ReadZoneOffset(*typed);
-    if (!minutes || *minutes < kFirstZoneMinutes || *minutes > kLastZoneMinutes) {
-      return CommandLineError(
-          QStringLiteral("--zone «%1»: нужна разница с гринвичем от -12 до +14: целые "
-                         "часы (3), часы и минуты (5:30, -3:30) или часы с дробью (5,5).")
-              .arg(*typed));
-    }
-    calendarPlace.zoneOffsetMinutes = *minutes;
+  QString zoneError;
+  if (const auto typed = ReadTypedZone(given, &zoneError)) {
+    calendarPlace.zoneOffsetMinutes = *typed;
+  } else if (!zoneError.isEmpty()) {
+    return CommandLineError(zoneError);
   } else {
     const QString name = placeZone.value_or(QString());
     if (name.isEmpty() || !CalendarZone::Following(name).valid()) {

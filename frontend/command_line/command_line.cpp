@@ -68,22 +68,11 @@ std::optional<Sex> ReadSex(const QString& text) {
 bool ReadZone(const GivenOptions& given, const std::optional<QString>& placeZone, BirthData& birth,
               QString* error) {
   const bool autoZone = given.has("--auto-zone");
-  if (const auto typed = given.value("--zone")) {
-    if (autoZone) {
-      *error = QStringLiteral("Укажите только одно из --zone и --auto-zone.");
-      return false;
-    }
-    const auto minutes = ReadZoneOffset(*typed);
-    if (!minutes || *minutes < kFirstZoneMinutes || *minutes > kLastZoneMinutes) {
-      *error = QStringLiteral(
-                   "--zone «%1»: нужна разница с Гринвичем от -12 до +14: целые часы (3), часы и "
-                   "минуты (5:30, -3:30) или часы с дробью (5,5).")
-                   .arg(*typed);
-      return false;
-    }
-    SetZoneOffsetMinutes(birth, *minutes);
+  if (const auto typed = ReadTypedZone(given, error)) {
+    SetZoneOffsetMinutes(birth, *typed);
     return true;
   }
+  if (!error->isEmpty()) return false;
   const QString name = placeZone.value_or(QString());
   const QTimeZone zone = name.isEmpty() ? QTimeZone() : QTimeZone(name.toUtf8());
   if (!zone.isValid()) {
@@ -186,6 +175,24 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStri
     birth.longitude = east;
   }
   return true;
+}
+
+std::optional<int32_t> ReadTypedZone(const GivenOptions& given, QString* error) {
+  const auto typed = given.value("--zone");
+  if (!typed) return std::nullopt;
+  if (given.has("--auto-zone")) {
+    *error = QStringLiteral("Укажите только одно из --zone и --auto-zone.");
+    return std::nullopt;
+  }
+  const auto minutes = ReadZoneOffset(*typed);
+  if (!minutes || *minutes < kFirstZoneMinutes || *minutes > kLastZoneMinutes) {
+    *error = QStringLiteral(
+                 "--zone «%1»: нужна разница с Гринвичем от -12 до +14: целые часы (3), часы и "
+                 "минуты (5:30, -3:30) или часы с дробью (5,5).")
+                 .arg(*typed);
+    return std::nullopt;
+  }
+  return *minutes;
 }
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& places,

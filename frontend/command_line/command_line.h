@@ -70,4 +70,9 @@ bool ReadPlace(const GivenOptions& given, const QStringList& places, const QStri
                const std::function<const Atlas*()>& atlas, BirthData& birth,
                std::optional<QString>* placeZone, QString* notice, QString* error);
 
+// --zone as the zone box reads it, in minutes east of Greenwich; nothing when
+// it is not given. With `error` set (and nothing) when it is not a zone of
+// -12..+14 or comes with --auto-zone.
+std::optional<int32_t> ReadTypedZone(const GivenOptions& given, QString* error);
+
 }  // namespace frontend
