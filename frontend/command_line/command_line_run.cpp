@@ -60,7 +60,7 @@ int PrintCalendar(const frontend::CalendarCommand& command) {
   const frontend::CalendarOutcome outcome =
       frontend::CalendarWithoutWindow(LoadCalculatorProgram(), command.request);
   if (!outcome.calendar) {
-    Write(stderr, (QStringLiteral("velunor: ") + outcome.failure + QLatin1Char('\n')).toUtf8());
+    Complain(outcome.failure);
     return kNoLunarDay;
   }
   const content::ReferenceTables tables = LoadBuiltInTables();
@@ -117,9 +117,7 @@ int RunCommandLine(int argc, char* argv[]) {
                       ? frontend::HoroscopeJson(horoscope)
                       : frontend::HoroscopeText(horoscope).toUtf8());
     if (horoscope.lunarDay.empty()) {
-      Write(
-          stderr,
-          (QStringLiteral("velunor: ") + horoscope.calculatorFailure + QLatin1Char('\n')).toUtf8());
+      Complain(horoscope.calculatorFailure);
       return kNoLunarDay;
     }
     return kPrinted;
